@@ -1,0 +1,3 @@
+#include "link/link_idle.h"
+
+bool LinkIdle = false;

@@ -1,0 +1,10 @@
+list(APPEND ZAV_CORE_SOURCES
+  src/platform/zav_error.cpp
+  src/platform/int_text.cpp
+  src/platform/file_io.cpp
+  src/platform/ini_file.cpp
+  src/platform/text_decoding.cpp
+)
+list(APPEND ZAV_GUI_SOURCES
+  src/platform/qt_dialog_service.cpp
+)

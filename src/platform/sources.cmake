@@ -7,4 +7,9 @@ list(APPEND ZAV_CORE_SOURCES
 )
 list(APPEND ZAV_GUI_SOURCES
   src/platform/qt_dialog_service.cpp
+  src/platform/mask_edit.cpp
+  src/platform/system_viewer.cpp
+  src/platform/form_fonts.cpp
+  src/platform/draw_grid.cpp
+  src/platform/radio_group.cpp
 )

@@ -1,6 +1,14 @@
 list(APPEND ZAV_CORE_SOURCES
   src/sections/section_table.cpp
   src/sections/slot_map.cpp
+  src/sections/elf_segment.cpp
+  src/sections/section_classification.cpp
+  src/sections/format_word_text.cpp
 )
 list(APPEND ZAV_GUI_SOURCES
+  src/sections/probe_section.cpp
+  src/sections/full_refresh.cpp
+  src/sections/refresh_action.cpp
+  src/sections/grid_draw_cell.cpp
+  src/sections/context_menu.cpp
 )

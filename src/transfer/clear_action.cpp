@@ -1,0 +1,3 @@
+#include "shell/main_form.h"
+
+void TForm1::ClearActionExecute() {}

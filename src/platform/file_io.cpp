@@ -2,6 +2,7 @@
 
 #include "platform/zav_error.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,6 +12,9 @@ const char* const CannotCreateFileText = "Cannot create file %s";
 namespace {
 
 std::ifstream openForReading(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw ZavError(formatMessage(CannotOpenFileText, path));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw ZavError(formatMessage(CannotOpenFileText, path));
@@ -18,6 +22,9 @@ std::ifstream openForReading(const std::string& path) {
 }
 
 std::ofstream openForWriting(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw ZavError(formatMessage(CannotCreateFileText, path));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         throw ZavError(formatMessage(CannotCreateFileText, path));
@@ -78,8 +85,13 @@ std::vector<std::string> splitTextLines(const std::string& text) {
 
 std::vector<std::string> readTextLines(const std::string& path) {
     std::ifstream in = openForReading(path);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return splitTextLines(text);
+    try {
+        const std::string text{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+        return splitTextLines(text);
+    } catch (const std::ios_base::failure&) {
+        throw ZavError(formatMessage(CannotOpenFileText, path));
+    }
 }
 
 void writeTextLinesCrlf(const std::string& path, const std::vector<std::string>& lines) {

@@ -99,6 +99,7 @@ void TForm1::buildGrid() {
     DrawGrid1->setColWidth(0, 75);
     DrawGrid1->setColWidth(1, 120);
     DrawGrid1->setColWidth(2, 64);
+    DrawGrid1->viewport()->installEventFilter(this);
     DrawGrid1->setCellPainter(
         [this](QPainter& canvas, int col, int row, const QRect& rect, CellState state) {
             DrawGrid1DrawCell(canvas, col, row, rect, state);
@@ -214,6 +215,14 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The grid's client area settles after the window's own resize (and changes again when the
+    // scroll bar comes or goes): the middle column follows it.
+    if (watched == DrawGrid1->viewport() && event->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

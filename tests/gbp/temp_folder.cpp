@@ -20,13 +20,16 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value)
+ScopedEnvironment::ScopedEnvironment(std::string name, const char* value)
     : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) {
         hadValue_ = true;
         oldValue_ = old;
     }
-    setenv(name_.c_str(), value.c_str(), 1);
+    if (value)
+        setenv(name_.c_str(), value, 1);
+    else
+        unsetenv(name_.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment() {

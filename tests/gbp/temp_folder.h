@@ -18,10 +18,11 @@ private:
     std::filesystem::path path_;
 };
 
-// Sets an environment variable for one scope and puts back what was there before.
+// Sets (or, given null, removes) an environment variable for one scope and puts back what was
+// there before.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(std::string name, const std::string& value);
+    ScopedEnvironment(std::string name, const char* value);
     ~ScopedEnvironment();
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;

@@ -3,6 +3,7 @@
 #include "sections/section_classification.h"
 #include "sections/section_table.h"
 #include "sections/slot_map.h"
+#include "shell/command_texts.h"
 #include "shell/main_form.h"
 
 #include <QCheckBox>
@@ -15,19 +16,16 @@ constexpr int HeaderLength = 128;
 constexpr int NoSuchSection = -153;
 constexpr int SectionMissing = -5;
 
-std::string addressText(int group, int slot) {
-    return std::to_string(group) + "-" + std::to_string(slot);
-}
-
 } // namespace
 
 int TForm1::probeSection(int group, int slot) {
     SectionEntry& entry = SectionTable[static_cast<std::size_t>(rowForAddress(group, slot))];
-    setStatusText("Refreshing section " + addressText(group, slot) + "...");
+    setStatusText("Refreshing section " + CommandTexts::sectionAddress(group, slot) + "...");
 
     const int size = link_.GetNVMFileSize(group, slot);
     if (size < 0 && size != NoSuchSection && size != SectionMissing) {
-        dialogs_.showMessage("Error getting section " + addressText(group, slot) + " size",
+        dialogs_.showMessage("Error getting section " + CommandTexts::sectionAddress(group, slot) +
+                                 " size",
                              ErrorCaption);
         LinkIdle = true;
         return size;
@@ -52,7 +50,7 @@ int TForm1::probeSection(int group, int slot) {
     std::array<std::uint8_t, HeaderLength> header{};
     const int read = link_.ReadNVMFile(group, slot, header.data(), HeaderLength);
     if (read < 0) {
-        dialogs_.showMessage("Error reading section " + addressText(group, slot), ErrorCaption);
+        dialogs_.showMessage(CommandTexts::errorReadingSection(group, slot), ErrorCaption);
         LinkIdle = true;
         return read;
     }

@@ -79,8 +79,8 @@ TEST(DemoContent, OneProgramHasACyrillicWindows1251Name) {
 }
 
 TEST(DemoContent, PreferencesPointAtTheLibraryInTwoSeventeen) {
-    const ByteImage& record = demoSections().back().bytes;
-    EXPECT_EQ(record, (ByteImage{'Z', 'A', 'V', '2', 3, 0, 17, 2, 0, 0, 0, 0}));
+    const std::vector<DemoSection> sections = demoSections();
+    EXPECT_EQ(sections.back().bytes, (ByteImage{'Z', 'A', 'V', '2', 3, 0, 17, 2, 0, 0, 0, 0}));
 }
 
 // The PRG3 library in 02-16 is what uploading the sample library text would write: the release
@@ -97,7 +97,8 @@ TEST(DemoContent, Prg3LibraryIsTheSampleLibraryTextsImage) {
         else if (!line.empty() && line[0] != '#')
             words.push_back(static_cast<std::uint32_t>(std::stoul(line.substr(0, line.find(' ')), nullptr, 16)));
     }
-    const DemoSection& library = demoSections()[14];
+    const std::vector<DemoSection> sections = demoSections();
+    const DemoSection& library = sections[14];
     ASSERT_EQ(library.address, (SectionAddress{2, 16}));
     EXPECT_EQ(library.bytes, buildPrg3LibraryImage(release, words));
 }

@@ -11,9 +11,13 @@ EmulatedPhone::EmulatedPhone(FolderSource folderSource)
     : folderSource_(std::move(folderSource)),
       sleeper_([](std::chrono::milliseconds delay) { std::this_thread::sleep_for(delay); }) {}
 
-std::filesystem::path EmulatedPhone::folder() const { return folderSource_(); }
+std::filesystem::path EmulatedPhone::folder() const {
+    return folderSource_();
+}
 
-PhoneConfig EmulatedPhone::config() const { return loadPhoneConfig(folder() / PhoneConfigFileName); }
+PhoneConfig EmulatedPhone::config() const {
+    return loadPhoneConfig(folder() / PhoneConfigFileName);
+}
 
 void EmulatedPhone::simulateTransfer(const PhoneConfig& config, std::int64_t bytes) const {
     if (config.bytesPerSecond <= 0 || bytes <= 0)

@@ -13,7 +13,7 @@
 // a capacity that refuses writes which do not fit. The config file in the folder is read
 // afresh on every call, so it can be changed while the manager runs.
 class EmulatedPhone {
-public:
+  public:
     using FolderSource = std::function<std::filesystem::path()>;
     using Sleeper = std::function<void(std::chrono::milliseconds)>;
 
@@ -36,7 +36,7 @@ public:
     // Replaces the real sleep of the simulated line speed (tests record the delays instead).
     void setSleeper(Sleeper sleeper) { sleeper_ = std::move(sleeper); }
 
-private:
+  private:
     std::filesystem::path folder() const;
     PhoneConfig config() const;
     void simulateTransfer(const PhoneConfig& config, std::int64_t bytes) const;

@@ -155,8 +155,7 @@ PhoneConfig loadPhoneConfig(const std::filesystem::path& file) {
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     // A file cut short must not turn its last line into a different value.
-    if (text.size() == MaxPhoneConfigBytes && in.peek() != std::ifstream::traits_type::eof())
-    {
+    if (text.size() == MaxPhoneConfigBytes && in.peek() != std::ifstream::traits_type::eof()) {
         const auto lastLineEnd = text.find_last_of('\n');
         text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd);
     }

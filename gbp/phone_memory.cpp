@@ -52,8 +52,7 @@ int PhoneMemory::read(SectionAddress section, std::uint8_t* buffer, int size) co
 std::int64_t PhoneMemory::usedBytes(std::optional<SectionAddress> except) const {
     std::int64_t used = 0;
     std::error_code error;
-    for (fs::directory_iterator it(folder_, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         const auto section = parseSectionFileName(it->path().filename().string());
         if (!section || (except && *section == *except))
             continue;

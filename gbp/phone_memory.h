@@ -9,7 +9,7 @@
 // The phone's section memory, kept as one file per existing section in a folder. Every answer
 // follows the link library's conventions (see gbp_results.h). Nothing here throws.
 class PhoneMemory {
-public:
+  public:
     explicit PhoneMemory(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
     // The section's size, NoSuchSection, or Failure (not a plain file, too large to report).
@@ -21,8 +21,7 @@ public:
     // Replaces the section with exactly length bytes and answers length. A write that would
     // take the sum of all sections past capacity answers MemoryFull, and like any failed write
     // leaves the section as it was.
-    int write(SectionAddress section, const std::uint8_t* data, int length,
-              std::int64_t capacity);
+    int write(SectionAddress section, const std::uint8_t* data, int length, std::int64_t capacity);
 
     // Removes the section; a missing one is already erased.
     int erase(SectionAddress section);
@@ -32,6 +31,6 @@ public:
 
     std::filesystem::path sectionPath(SectionAddress section) const;
 
-private:
+  private:
     std::filesystem::path folder_;
 };

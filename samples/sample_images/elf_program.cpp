@@ -20,17 +20,17 @@ ByteImage wrapInElf(const ByteImage& segment, std::uint32_t loadAddress) {
     image.insert(image.end(), 8, 0);
     appendHalfWord(image, ElfTypeExecutable);
     appendHalfWord(image, ElfMachineArm);
-    appendWord(image, 1);                                    // e_version
-    appendWord(image, loadAddress + EntryOffsetInSegment);   // e_entry
-    appendWord(image, ElfProgramHeaderOffset);               // e_phoff
-    appendWord(image, 0);                                    // e_shoff: no section headers
-    appendWord(image, ElfFlagsEabi5);                        // e_flags
-    appendHalfWord(image, ElfHeaderSize);                    // e_ehsize
-    appendHalfWord(image, ElfProgramHeaderSize);             // e_phentsize
-    appendHalfWord(image, 1);                                // e_phnum
-    appendHalfWord(image, 40);                               // e_shentsize
-    appendHalfWord(image, 0);                                // e_shnum
-    appendHalfWord(image, 0);                                // e_shstrndx
+    appendWord(image, 1);                                  // e_version
+    appendWord(image, loadAddress + EntryOffsetInSegment); // e_entry
+    appendWord(image, ElfProgramHeaderOffset);             // e_phoff
+    appendWord(image, 0);                                  // e_shoff: no section headers
+    appendWord(image, ElfFlagsEabi5);                      // e_flags
+    appendHalfWord(image, ElfHeaderSize);                  // e_ehsize
+    appendHalfWord(image, ElfProgramHeaderSize);           // e_phentsize
+    appendHalfWord(image, 1);                              // e_phnum
+    appendHalfWord(image, 40);                             // e_shentsize
+    appendHalfWord(image, 0);                              // e_shnum
+    appendHalfWord(image, 0);                              // e_shstrndx
 
     appendWord(image, SegmentTypeLoad);              // p_type
     appendWord(image, ElfSegmentOffset);             // p_offset

@@ -10,7 +10,7 @@ constexpr std::uint32_t MaxCodeWidth = 12;
 constexpr std::uint32_t LastTableCode = (1u << MaxCodeWidth) - 1;
 
 class BitPacker {
-public:
+  public:
     explicit BitPacker(ByteImage& out) : out_(out) {}
 
     void write(std::uint32_t code, std::uint32_t width) {
@@ -30,14 +30,14 @@ public:
         count_ = 0;
     }
 
-private:
+  private:
     ByteImage& out_;
     std::uint32_t bits_ = 0;
     std::uint32_t count_ = 0;
 };
 
 class LzwTable {
-public:
+  public:
     explicit LzwTable(int minCodeSize)
         : clearCode_(1u << minCodeSize), firstWidth_(static_cast<std::uint32_t>(minCodeSize) + 1) {
         reset();
@@ -74,7 +74,7 @@ public:
     std::uint32_t clearCode() const { return clearCode_; }
     std::uint32_t endCode() const { return clearCode_ + 1; }
 
-private:
+  private:
     static std::uint32_t key(std::uint32_t prefix, std::uint8_t index) {
         return (prefix << 8) | index;
     }

@@ -70,7 +70,8 @@ IndexedPicture smileyPicture() {
     IndexedPicture picture;
     picture.width = 32;
     picture.height = 32;
-    picture.palette = {{0xFF, 0xFF, 0xFF}, {0xFF, 0xD7, 0x00}, {0x00, 0x00, 0x00}, {0xD0, 0x20, 0x20}};
+    picture.palette = {
+        {0xFF, 0xFF, 0xFF}, {0xFF, 0xD7, 0x00}, {0x00, 0x00, 0x00}, {0xD0, 0x20, 0x20}};
     picture.pixels.resize(32 * 32);
     // Distances are measured in half pixels from pixel centres, so everything stays integral.
     const auto squared = [](int x, int y, int cx, int cy) {
@@ -93,4 +94,6 @@ IndexedPicture smileyPicture() {
     return picture;
 }
 
-ByteImage buildSmileyGif() { return encodeGif(smileyPicture()); }
+ByteImage buildSmileyGif() {
+    return encodeGif(smileyPicture());
+}

@@ -9,7 +9,9 @@
 
 namespace {
 
-ByteImage textBytes(const std::string& text) { return ByteImage(text.begin(), text.end()); }
+ByteImage textBytes(const std::string& text) {
+    return ByteImage(text.begin(), text.end());
+}
 
 } // namespace
 

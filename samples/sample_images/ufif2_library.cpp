@@ -7,7 +7,8 @@ ByteImage buildUfif2Library(std::uint32_t version, std::uint32_t functionCount, 
     const std::size_t codeOffset = tableOffset + 4 * std::size_t{functionCount};
     const std::size_t total = size < codeOffset ? codeOffset : size;
     // Functions are spread evenly over the code, each on a word boundary.
-    const std::size_t spacing = functionCount == 0 ? 0 : ((total - codeOffset) / functionCount) & ~std::size_t{3};
+    const std::size_t spacing =
+        functionCount == 0 ? 0 : ((total - codeOffset) / functionCount) & ~std::size_t{3};
 
     ByteImage image;
     appendBytes(image, Ufif2LibraryMagic);

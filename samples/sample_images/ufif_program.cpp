@@ -20,20 +20,35 @@ ByteImage ufifHeader(std::uint32_t formatWord, std::string_view name) {
 }
 
 // One relocation block. Its layout follows the scan: after a pattern hit the scan skips the
-// words up to and including the moved address, so every word below lands on an examined offset.
+// words up to and including the moved address, so the fixed words and the model word are placed
+// where the scan looks again.
 constexpr std::uint32_t Nop = 0x46C046C0;
 constexpr std::uint32_t LoadAndReturn = 0x47706800;
 const std::uint32_t RelocBlock[] = {
-    RelocPatternWord1, LoadAndReturn, RelocSpecialAddress,  // +0, address at +8
-    RelocPatternWord1, Nop,           0x36C2F8,             // +12, address at +20
-    RelocPatternWord2, Nop,           Nop,                  // +24, address at +48
-    Nop,               Nop,           Nop,
-    0x36D1A0,          Nop,                                 // +48, +52
-    RelocFixedAddressWords[0], RelocFixedAddressWords[1],   // +56
-    RelocFixedAddressWords[2], RelocFixedAddressWords[3],   // +64
-    RelocFixedAddressWords[4], RelocFixedAddressWords[5],   // +72
-    RelocModelWord,                                         // +80
-    RelocPatternWord1, Nop,           Ufif20WindowEnd,      // +84: address outside the window
+    RelocPatternWord1,         // +0
+    LoadAndReturn,             // +4
+    RelocSpecialAddress,       // +8: moved (after becoming 0x36A9D5); next examined +12
+    RelocPatternWord1,         // +12
+    Nop,                       // +16
+    0x36C2F8,                  // +20: moved; next examined +24
+    RelocPatternWord2,         // +24
+    Nop,                       // +28
+    Nop,                       // +32
+    Nop,                       // +36
+    Nop,                       // +40
+    Nop,                       // +44
+    0x36D1A0,                  // +48: moved; next examined +56
+    Nop,                       // +52: skipped
+    RelocFixedAddressWords[0], // +56
+    RelocFixedAddressWords[1], // +60
+    RelocFixedAddressWords[2], // +64
+    RelocFixedAddressWords[3], // +68
+    RelocFixedAddressWords[4], // +72
+    RelocFixedAddressWords[5], // +76
+    RelocModelWord,            // +80: 0x8A0000 on a Z7
+    RelocPatternWord1,         // +84
+    Nop,                       // +88
+    Ufif20WindowEnd,           // +92: outside the window, stays as it is
 };
 constexpr std::size_t RelocBlockSize = sizeof(RelocBlock);
 

@@ -20,7 +20,7 @@ constexpr std::uint32_t Ufif20OldBase = 0x36A658;
 constexpr std::uint32_t Ufif20WindowEnd = 0x370000;
 constexpr std::uint32_t RelocPatternWord1 = 0x4801B403; // address 8 bytes after it
 constexpr std::uint32_t RelocPatternWord2 = 0x4809B407; // address 24 bytes after it
-constexpr std::uint32_t RelocSpecialAddress = 0x36A9D1;  // behind pattern word 1
+constexpr std::uint32_t RelocSpecialAddress = 0x36A9D1; // behind pattern word 1
 constexpr std::array<std::uint32_t, 6> RelocFixedAddressWords = {0x36A97C, 0x36AA84, 0x36AC74,
                                                                  0x36AE14, 0x36AE18, 0x36AE1C};
 constexpr std::uint32_t RelocModelWord = 0x820000;

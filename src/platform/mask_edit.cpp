@@ -10,7 +10,7 @@ const char* const MaskEdit::InvalidInputText =
 
 MaskEdit::MaskEdit(DialogService& dialogs, QWidget* parent)
     : QLineEdit(parent), dialogs_(dialogs) {
-    setInputMask("00;_");
+    setInputMask("99;_");
     setFrame(true);
 }
 

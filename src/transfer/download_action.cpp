@@ -1,3 +1,29 @@
+#include "link/link_idle.h"
+#include "shell/command_texts.h"
 #include "shell/main_form.h"
+#include "transfer/section_read.h"
+#include "transfer/selected_section.h"
+#include "transfer/transfer_sizes.h"
 
-void TForm1::DownloadActionExecute() {}
+// Copies the selected section into a file the user names. A section longer than the buffer is
+// saved cut at the buffer's size: the link never hands over more than the buffer holds.
+void TForm1::DownloadActionExecute() {
+    const auto at = selectedSection(*this);
+    if (!at)
+        return;
+    LinkIdleGuard idleAgain;
+    LinkIdle = false;
+    setStatusText(CommandTexts::DownloadingData);
+    if (!enterGbpMode())
+        return;
+    Bytes buffer(DownloadBufferSize);
+    const auto n = readSectionInto(*this, *at, buffer);
+    link_.EndGBPMode();
+    if (!n)
+        return;
+    // The phone is free again before the user takes their time over the file name.
+    LinkIdle = true;
+    if (const auto path = dialogs_.chooseFile(FileDialogId::SaveDialog1))
+        writeFileBytes(*path, buffer.data(), *n);
+    setStatusText(CommandTexts::Downloaded);
+}

@@ -1,6 +1,7 @@
 #include "transfer/ok_bottom_dlg.h"
 
 #include "platform/form_fonts.h"
+#include "platform/zav_error.h"
 #include "shell/experts_form.h"
 #include "shell/main_form.h"
 
@@ -9,8 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 #include <QHideEvent>
+#include <QShowEvent>
 
 TOKBottomDlg* OKBottomDlg = nullptr;
 
@@ -27,7 +28,8 @@ QLabel* makeCentredText(QWidget* parent, const char* text, QRect place) {
 QPushButton* makeAnswer(TOKBottomDlg* dialog, const char* caption, int left, int result) {
     auto* button = new QPushButton(caption, dialog);
     button->setGeometry(left, 212, 75, 25);
-    button->setAutoDefault(false);
+    // As on the system's own dialogs, Enter answers with the button that has the focus.
+    button->setAutoDefault(true);
     QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
     return button;
 }
@@ -66,7 +68,6 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     Button1 = makeAnswer(this, "No", 127, ModalNo);
     CancelBtn = makeAnswer(this, "Cancel", 207, ModalCancel);
     OKBtn->setDefault(true);
-    OKBtn->setFocus();
 }
 
 void TOKBottomDlg::reject() { done(ModalCancel); }
@@ -78,6 +79,7 @@ void TOKBottomDlg::FormShow() {
     box->move(StaticText1->x(), StaticText1->y() + StaticText1->height() + 2);
     box->show();
     box->raise();
+    OKBtn->setFocus();
 }
 
 void TOKBottomDlg::FormHide() {
@@ -85,8 +87,13 @@ void TOKBottomDlg::FormHide() {
     box->setParent(ExpertsForm);
     box->move(borrowedComboPlace_);
     box->show();
-    // The firmware target picked here is kept, whatever the answer.
-    Form1->runGuarded([] { Form1->SaveSettings(); });
+    // The firmware target picked here is kept, whatever the answer. A settings file that cannot
+    // be written is reported, but does not cost the user the upload they have just answered.
+    try {
+        Form1->SaveSettings();
+    } catch (const ZavError& error) {
+        Form1->showError(error.what());
+    }
 }
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {

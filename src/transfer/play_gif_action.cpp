@@ -1,3 +1,34 @@
+#include "link/link_idle.h"
+#include "shell/command_texts.h"
 #include "shell/main_form.h"
+#include "transfer/picture_viewer.h"
+#include "transfer/section_read.h"
+#include "transfer/selected_section.h"
+#include "transfer/transfer_sizes.h"
 
-void TForm1::PlayGIFActionExecute() {}
+namespace {
+
+// Relative on purpose: the picture lands in the current folder and is replaced each time.
+constexpr const char* ScratchGifName = "temp.gif";
+
+} // namespace
+
+void TForm1::PlayGIFActionExecute() {
+    const auto at = selectedSection(*this);
+    if (!at)
+        return;
+    LinkIdleGuard idleAgain;
+    LinkIdle = false;
+    setStatusText(CommandTexts::DownloadingData);
+    if (!enterGbpMode())
+        return;
+    Bytes buffer(PlayGifBufferSize);
+    const auto n = readSectionInto(*this, *at, buffer);
+    link_.EndGBPMode();
+    if (!n)
+        return;
+    LinkIdle = true;
+    setStatusText(CommandTexts::Downloaded);
+    writeFileBytes(ScratchGifName, buffer.data(), *n);
+    showPicture(ScratchGifName);
+}

@@ -42,7 +42,9 @@ const DemoCase DemoCases[] = {
     {{2, 18}, HeaderKind::Data, 0, 12, 12},
 };
 
-std::string addressText(SectionAddress address) { return sectionFileName(address); }
+std::string addressText(SectionAddress address) {
+    return sectionFileName(address);
+}
 
 TEST(DemoContent, HoldsOneSectionOfEachKindWhereTheGridLooks) {
     const std::vector<DemoSection> sections = demoSections();
@@ -95,7 +97,8 @@ TEST(DemoContent, Prg3LibraryIsTheSampleLibraryTextsImage) {
         if (line.rfind("RELEASE=", 0) == 0)
             release = static_cast<std::uint32_t>(line[8] - '0');
         else if (!line.empty() && line[0] != '#')
-            words.push_back(static_cast<std::uint32_t>(std::stoul(line.substr(0, line.find(' ')), nullptr, 16)));
+            words.push_back(static_cast<std::uint32_t>(
+                std::stoul(line.substr(0, line.find(' ')), nullptr, 16)));
     }
     const std::vector<DemoSection> sections = demoSections();
     const DemoSection& library = sections[14];

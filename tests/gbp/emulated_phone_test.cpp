@@ -17,7 +17,7 @@ const SectionAddress Small18{2, 18};
 
 // A phone over an empty memory folder of its own, with helpers that look at the files directly.
 class EmulatedPhoneTest : public ::testing::Test {
-protected:
+  protected:
     EmulatedPhoneTest() {
         phone.setSleeper([this](std::chrono::milliseconds delay) { delays.push_back(delay); });
     }

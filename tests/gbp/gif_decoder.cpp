@@ -5,7 +5,7 @@
 namespace {
 
 class Reader {
-public:
+  public:
     explicit Reader(const ByteImage& bytes) : bytes_(bytes) {}
     bool has(std::size_t count) const { return bytes_.size() - position_ >= count; }
     std::uint8_t byte() { return has(1) ? bytes_[position_++] : (failed_ = true, 0); }
@@ -25,7 +25,7 @@ public:
         return data;
     }
 
-private:
+  private:
     const ByteImage& bytes_;
     std::size_t position_ = 0;
     bool failed_ = false;

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class LinkLibraryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(link.bindLibrary(GBP_LIBRARY_DIR)); }
 
     TempFolder temp;

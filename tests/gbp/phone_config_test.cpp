@@ -101,7 +101,7 @@ TEST(PhoneConfig, SurvivesBinaryGarbage) {
 }
 
 class PhoneConfigFile : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     std::filesystem::path file = folder.path() / PhoneConfigFileName;
 };

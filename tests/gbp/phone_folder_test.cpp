@@ -31,7 +31,8 @@ TEST(PhoneFolder, EnvironmentVariablePointsAtAnotherFolder) {
 
 TEST(PhoneFolder, DefaultsToPhoneNvmBesideTheFileTheCodeLivesIn) {
     // Here the emulator is linked into the test program, so "beside" means beside it.
-    for (const char* unsetOrEmpty : {static_cast<const char*>(""), static_cast<const char*>(nullptr)}) {
+    for (const char* unsetOrEmpty :
+         {static_cast<const char*>(""), static_cast<const char*>(nullptr)}) {
         const ScopedEnvironment env(PhoneFolderVariable, unsetOrEmpty);
         const fs::path folder = phoneFolder();
         EXPECT_EQ(folder.filename(), "phone-nvm");

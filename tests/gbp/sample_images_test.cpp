@@ -30,8 +30,8 @@ struct RecognitionCase {
 std::vector<RecognitionCase> recognitionCases() {
     return {
         {"UFIF 2.0", buildUfif20Program("Hello", 4096), HeaderKind::Ufif, 0x20000000, "Hello"},
-        {"UFIF 2.1", buildUfifProgram(Ufif21FormatWord, "Clock", 500), HeaderKind::Ufif,
-         0x20010000, "Clock"},
+        {"UFIF 2.1", buildUfifProgram(Ufif21FormatWord, "Clock", 500), HeaderKind::Ufif, 0x20010000,
+         "Clock"},
         {"firmware word", buildUfifProgram(0x20031004, "Torch", 300), HeaderKind::Ufif, 0x20031004,
          "Torch"},
         {"ELF", wrapInElf(buildUfif20Program("Elf", 2000), Ufif20OldBase), HeaderKind::Elf,
@@ -257,7 +257,8 @@ IndexedPicture noisePicture(std::size_t colours, std::uint16_t width, std::uint1
     picture.width = width;
     picture.height = height;
     for (std::size_t i = 0; i < colours; ++i)
-        picture.palette.push_back({static_cast<std::uint8_t>(i), 0, static_cast<std::uint8_t>(255 - i)});
+        picture.palette.push_back(
+            {static_cast<std::uint8_t>(i), 0, static_cast<std::uint8_t>(255 - i)});
     std::uint32_t state = 7;
     for (std::size_t i = 0; i < std::size_t{width} * height; ++i) {
         state = state * 1103515245u + 12345u;

@@ -42,10 +42,11 @@ std::vector<Entry> entriesOf(const std::string& text, std::size_t expectedHeader
         EXPECT_GT(blank, 0u) << line;
         EXPECT_EQ(line.find(' ', blank + 1), std::string::npos) << line;
         const std::string address = line.substr(0, blank);
-        EXPECT_TRUE(std::all_of(address.begin(), address.end(),
-                                    [](unsigned char c) { return std::isxdigit(c) != 0; })) << line;
-        entries.push_back({static_cast<std::uint32_t>(std::stoul(address, nullptr, 16)),
-                           line.substr(blank + 1)});
+        EXPECT_TRUE(std::all_of(address.begin(), address.end(), [](unsigned char c) {
+            return std::isxdigit(c) != 0;
+        })) << line;
+        entries.push_back(
+            {static_cast<std::uint32_t>(std::stoul(address, nullptr, 16)), line.substr(blank + 1)});
     }
     EXPECT_EQ(headerLines, expectedHeaderLines);
     return entries;

@@ -20,8 +20,7 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const char* value)
-    : name_(std::move(name)) {
+ScopedEnvironment::ScopedEnvironment(std::string name, const char* value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) {
         hadValue_ = true;
         oldValue_ = old;

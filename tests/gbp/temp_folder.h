@@ -6,7 +6,7 @@
 // A fresh, empty folder of its own under the system's temporary folder, removed with
 // everything in it when the object goes.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -14,20 +14,20 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Sets (or, given null, removes) an environment variable for one scope and puts back what was
 // there before.
 class ScopedEnvironment {
-public:
+  public:
     ScopedEnvironment(std::string name, const char* value);
     ~ScopedEnvironment();
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-private:
+  private:
     std::string name_;
     bool hadValue_ = false;
     std::string oldValue_;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "mod/preferences_record.h"
+
 #include <QDialog>
+
+#include <cstdint>
 
 class QCheckBox;
 class QGroupBox;
@@ -17,9 +21,9 @@ public:
     explicit TPrefForm(QWidget* parent);
 
     QLabel* Label1 = nullptr;
-    QLineEdit* sEdit = nullptr;  // UFIF2-library section, group
-    QLineEdit* ssEdit = nullptr; // UFIF2-library section, slot
-    RadioGroup* RG1 = nullptr;   // menu show mode
+    QLineEdit* sEdit = nullptr;     // UFIF2-library section, group
+    QLineEdit* ssEdit = nullptr;    // UFIF2-library section, slot
+    RadioGroup* RG1 = nullptr;      // menu show mode
     QPushButton* Button1 = nullptr; // "Update"
     QPushButton* Button2 = nullptr; // "Cancel"
     QLabel* Label2 = nullptr;
@@ -32,8 +36,22 @@ public:
     void FormShow();
     void ACheckBoxClick();
 
+    // Puts a record read from the phone into the controls. What the record leaves open (the
+    // autorun section when autorun is off, an unknown menu mode) keeps what the controls held.
+    void showPreferences(const PreferencesView& view);
+
+    // The controls as numbers, read group before slot: UFIF2-library section, then the autorun
+    // section when it is ticked. Raises "'<text>' is not a valid integer value" at the first
+    // edit that holds no number.
+    PreferencesInput preferencesInput() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // The menu mode byte of the last record read, written back when no mode is chosen, so an
+    // update never changes a mode this dialog cannot show.
+    std::uint8_t lastReadMenuByte_ = NoMenuModeByte;
 };
 
 extern TPrefForm* PrefForm;

@@ -2,7 +2,7 @@
 #include "platform/dialog_service.h"
 #include "sections/section_classification.h"
 #include "sections/section_table.h"
-#include "sections/slot_map.h"
+#include "sections/slot_row.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
 
@@ -19,7 +19,7 @@ constexpr int SectionMissing = -5;
 } // namespace
 
 int TForm1::probeSection(int group, int slot) {
-    SectionEntry& entry = SectionTable[static_cast<std::size_t>(rowForAddress(group, slot))];
+    SectionEntry& entry = SectionTable[static_cast<std::size_t>(rowShowing(group, slot))];
     setStatusText("Refreshing section " + CommandTexts::sectionAddress(group, slot) + "...");
 
     const int size = link_.GetNVMFileSize(group, slot);

@@ -4,6 +4,9 @@ list(APPEND ZAV_CORE_SOURCES
   src/sections/elf_segment.cpp
   src/sections/section_classification.cpp
   src/sections/format_word_text.cpp
+  src/sections/size_bar.cpp
+  src/sections/section_commands.cpp
+  src/sections/slot_row.cpp
 )
 list(APPEND ZAV_GUI_SOURCES
   src/sections/probe_section.cpp

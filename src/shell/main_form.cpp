@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TForm1* Form1 = nullptr;
 
 const char* const MainWindowCaption = "ZAV3 Manager 1.7.1";
@@ -77,7 +79,8 @@ void TForm1::buildPanel() {
     Button3 = makeButton(Panel1, "ZAVx Preferences", {91, 32, 105, 25});
     Button5 = makeButton(Panel1, "UFIF2 library upload", {200, 32, 113, 25});
     CheckBox1 = new QCheckBox("Additional info in full refresh", Panel1);
-    CheckBox1->setGeometry(8, 59, 153, 17);
+    // Wide enough for its caption in this font; the buttons beside it are never shown.
+    CheckBox1->setGeometry(8, 59, std::max(153, CheckBox1->sizeHint().width()), 17);
     CheckBox1->setChecked(true);
     Button9 = makeButton(Panel1, "U", {157, 60, 20, 17}, false);
     Button10 = makeButton(Panel1, "C", {178, 60, 20, 17}, false);

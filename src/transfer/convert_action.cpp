@@ -1,8 +1,8 @@
 #include "link/link_idle.h"
+#include "platform/file_io.h"
 #include "shell/command_texts.h"
 #include "shell/experts_form.h"
 #include "shell/main_form.h"
-#include "platform/file_io.h"
 #include "transfer/section_read.h"
 #include "transfer/section_upload.h"
 #include "transfer/selected_section.h"
@@ -28,8 +28,8 @@ std::string errorGettingSize(SectionAddress at) {
 }
 
 std::string convertUploadErrorText() {
-    return std::string(CommandTexts::UploadedWithError) +
-           ".\nConverted program stored at " + ScratchProgramName + " file!!!";
+    return std::string(CommandTexts::UploadedWithError) + ".\nConverted program stored at " +
+           ScratchProgramName + " file!!!";
 }
 
 // Convert erases the section and writes back what it read: a section longer than that would

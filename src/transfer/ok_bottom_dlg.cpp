@@ -7,10 +7,10 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QHideEvent>
 #include <QShowEvent>
 
 TOKBottomDlg* OKBottomDlg = nullptr;
@@ -30,7 +30,8 @@ QPushButton* makeAnswer(TOKBottomDlg* dialog, const char* caption, int left, int
     button->setGeometry(left, 212, 75, 25);
     // As on the system's own dialogs, Enter answers with the button that has the focus.
     button->setAutoDefault(true);
-    QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
+    QObject::connect(button, &QPushButton::clicked, dialog,
+                     [dialog, result] { dialog->done(result); });
     return button;
 }
 
@@ -50,6 +51,9 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     QFont large = StaticText3->font();
     large.setPixelSize(19);
     StaticText3->setFont(large);
+    // One line: at this size the heading fills its place exactly, and wrapping would push the
+    // rest of it out of sight.
+    StaticText3->setWordWrap(false);
 
     StaticText1 = makeCentredText(
         this,
@@ -70,7 +74,9 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     OKBtn->setDefault(true);
 }
 
-void TOKBottomDlg::reject() { done(ModalCancel); }
+void TOKBottomDlg::reject() {
+    done(ModalCancel);
+}
 
 void TOKBottomDlg::FormShow() {
     QComboBox* box = ExpertsForm->FWComboBox;

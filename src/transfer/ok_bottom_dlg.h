@@ -23,8 +23,8 @@ public:
     QLabel* StaticText3 = nullptr;
     QLabel* StaticText1 = nullptr;
     QLabel* StaticText2 = nullptr;
-    QPushButton* OKBtn = nullptr;    // "Yes"
-    QPushButton* Button1 = nullptr;  // "No"
+    QPushButton* OKBtn = nullptr;     // "Yes"
+    QPushButton* Button1 = nullptr;   // "No"
     QPushButton* CancelBtn = nullptr; // "Cancel"
 
     void FormShow();

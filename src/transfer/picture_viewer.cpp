@@ -11,7 +11,9 @@ PictureViewer& currentViewer() {
 
 } // namespace
 
-void setPictureViewer(PictureViewer viewer) { currentViewer() = std::move(viewer); }
+void setPictureViewer(PictureViewer viewer) {
+    currentViewer() = std::move(viewer);
+}
 
 void showPicture(const std::string& fileName) {
     if (currentViewer())

@@ -4,8 +4,8 @@
 #include "shell/main_form.h"
 
 std::optional<std::size_t> readSectionInto(TForm1& form, SectionAddress at, Bytes& buffer) {
-    const int count = form.link().ReadNVMFile(at.group, at.slot, buffer.data(),
-                                              static_cast<int>(buffer.size()));
+    const int count =
+        form.link().ReadNVMFile(at.group, at.slot, buffer.data(), static_cast<int>(buffer.size()));
     if (count < 0) {
         form.showError(CommandTexts::errorReadingSection(at.group, at.slot));
         return std::nullopt;

@@ -1,4 +1,5 @@
 #include "link/link_idle.h"
+#include "platform/dialog_service.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
 #include "transfer/ok_bottom_dlg.h"

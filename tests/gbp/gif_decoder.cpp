@@ -56,14 +56,16 @@ std::optional<std::vector<std::uint8_t>> lzwDecode(const ByteImage& data, int mi
         return code;
     };
 
-    std::optional<unsigned> previous;
+    // A plain flag and index: GCC misreads an optional here as maybe-uninitialised.
+    bool hasPrevious = false;
+    unsigned previous = 0;
     for (;;) {
         const auto code = nextCode();
         if (!code)
             return std::nullopt; // no end code
         if (*code == clear) {
             reset();
-            previous.reset();
+            hasPrevious = false;
             continue;
         }
         if (*code == end)
@@ -71,14 +73,14 @@ std::optional<std::vector<std::uint8_t>> lzwDecode(const ByteImage& data, int mi
         std::vector<std::uint8_t> entry;
         if (*code < table.size() && !table[*code].empty()) {
             entry = table[*code];
-        } else if (previous && *code == table.size()) {
-            entry = table[*previous];
-            entry.push_back(table[*previous][0]);
+        } else if (hasPrevious && *code == table.size()) {
+            entry = table[previous];
+            entry.push_back(table[previous][0]);
         } else {
             return std::nullopt;
         }
-        if (previous && table.size() < 4096) {
-            std::vector<std::uint8_t> added = table[*previous];
+        if (hasPrevious && table.size() < 4096) {
+            std::vector<std::uint8_t> added = table[previous];
             added.push_back(entry[0]);
             table.push_back(added);
             if (table.size() == (1u << width) && width < 12)
@@ -86,6 +88,7 @@ std::optional<std::vector<std::uint8_t>> lzwDecode(const ByteImage& data, int mi
         }
         out.insert(out.end(), entry.begin(), entry.end());
         previous = *code;
+        hasPrevious = true;
     }
     if (out.size() != pixelCount)
         return std::nullopt;

@@ -5,7 +5,8 @@
 class DialogService;
 
 // An edit that takes exactly two decimal digits ("_" marks an empty position). Once the user has
-// changed it, it refuses to lose the focus while a digit is missing and says why.
+// changed it, it refuses to lose the focus while a digit is missing and says why; Escape then
+// brings back the text it had before the change.
 class MaskEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -15,9 +16,12 @@ public:
     static const char* const InvalidInputText;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     DialogService& dialogs_;
     bool refusing_ = false;
+    QString textBeforeChange_;
 };

@@ -12,4 +12,5 @@ list(APPEND ZAV_GUI_SOURCES
   src/platform/form_fonts.cpp
   src/platform/draw_grid.cpp
   src/platform/radio_group.cpp
+  src/platform/gap_text.cpp
 )

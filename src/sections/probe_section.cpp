@@ -24,9 +24,7 @@ int TForm1::probeSection(int group, int slot) {
 
     const int size = link_.GetNVMFileSize(group, slot);
     if (size < 0 && size != NoSuchSection && size != SectionMissing) {
-        dialogs_.showMessage("Error getting section " + CommandTexts::sectionAddress(group, slot) +
-                                 " size",
-                             ErrorCaption);
+        dialogs_.showMessage(CommandTexts::errorGettingSectionSize(group, slot), ErrorCaption);
         LinkIdle = true;
         return size;
     }

@@ -21,6 +21,10 @@ inline std::string sectionAddress(int group, int slot) {
     return std::to_string(group) + "-" + std::to_string(slot);
 }
 
+inline std::string errorGettingSectionSize(int group, int slot) {
+    return "Error getting section " + sectionAddress(group, slot) + " size";
+}
+
 inline std::string errorReadingSection(int group, int slot) {
     return "Error reading section " + sectionAddress(group, slot);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/dialog_service.h"
 #include "platform/form_fonts.h"
+#include "platform/gap_text.h"
 #include "platform/int_text.h"
 #include "platform/mask_edit.h"
 #include "platform/zav_error.h"
@@ -28,6 +29,19 @@ namespace {
 QLabel* makeStaticText(QWidget* parent, const char* text, QRect place) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
+    return label;
+}
+
+// A range's text, its second part drawn just right of the edit in its gap.
+QLabel* makeRangeText(QWidget* parent, const char* text, QRect place, const QWidget* gapEdit) {
+    constexpr int SpaceAfterEdit = 3;
+    const int tailLeft = gapEdit->geometry().right() + 1 + SpaceAfterEdit - place.left();
+    auto* label = new GapText(text, tailLeft, parent);
+    label->setGeometry(place);
+    QFont font = formFont();
+    font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->lower(); // under the edits, should a face run wider still
     return label;
 }
 
@@ -62,13 +76,16 @@ TExpertsForm::TExpertsForm(DialogService& dialogs, QWidget* parent)
     FWComboBox->setCurrentIndex(-1);
     FWComboBox->setEditText(FirmwareTargets[0]);
 
-    // The edits sit in the gaps of the texts, so each line reads as a range.
-    StaticText1 = makeStaticText(this, "Big slots from 18-:        to: 18- ", {15, 59, 144, 17});
-    StaticText2 = makeStaticText(this, "Small slots from 02-         to: 02- ", {15, 83, 154, 17});
+    // The edits sit in the gaps of the texts, so each line reads as a range: the part after a
+    // gap starts just right of the edit in it. A pixel below the dialog's size, each part ends
+    // before the edit that follows it.
     BSME1 = makeSlotEdit(dialogs, this, {96, 56, 22, 21});
     BSME2 = makeSlotEdit(dialogs, this, {153, 56, 24, 21});
     SSME1 = makeSlotEdit(dialogs, this, {106, 80, 24, 21});
     SSME2 = makeSlotEdit(dialogs, this, {163, 80, 23, 21});
+    StaticText1 = makeRangeText(this, "Big slots from 18-:        to: 18- ", {15, 59, 144, 17}, BSME1);
+    StaticText2 =
+        makeRangeText(this, "Small slots from 02-         to: 02- ", {15, 83, 154, 17}, SSME1);
     StaticText3 = makeStaticText(this,
                                  "Be careful changing this values! ZAV3 mod uses only "
                                  "18-09...18-29 and 02-10...02-14 slots for programs!",

@@ -23,10 +23,6 @@ constexpr const char* ScratchProgramName = "temp.prg";
 
 constexpr const char* SectionTooBigText = "Section is too big to convert!";
 
-std::string errorGettingSize(SectionAddress at) {
-    return "Error getting section " + CommandTexts::sectionAddress(at.group, at.slot) + " size";
-}
-
 std::string convertUploadErrorText() {
     return std::string(CommandTexts::UploadedWithError) + ".\nConverted program stored at " +
            ScratchProgramName + " file!!!";
@@ -37,7 +33,7 @@ std::string convertUploadErrorText() {
 bool fitsConvertBuffer(TForm1& form, SectionAddress at, std::size_t n) {
     const int size = form.link().GetNVMFileSize(at.group, at.slot);
     if (size < 0) {
-        form.showError(errorGettingSize(at));
+        form.showError(CommandTexts::errorGettingSectionSize(at.group, at.slot));
         return false;
     }
     if (static_cast<std::size_t>(size) > n) {

@@ -139,4 +139,29 @@ TEST_F(Options, AnIncompleteSlotEditKeepsTheFocus) {
     EXPECT_EQ(dialogs.messages[0].text, MaskEdit::InvalidInputText);
 }
 
+TEST_F(Options, EscapeAbandonsAChangeAndOnlyThenStaysInTheEdit) {
+    runOptions([](TExpertsForm& f) {
+        int cancels = 0;
+        QObject::connect(&f, &QDialog::rejected, [&cancels] { ++cancels; });
+        QFocusEvent enter(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(f.BSME1, &enter);
+        f.BSME1->setCursorPosition(0);
+        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+        QApplication::sendEvent(f.BSME1, &five);
+        EXPECT_EQ(f.BSME1->text().toStdString(), "5");
+
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(f.BSME1, &escape);
+        EXPECT_EQ(f.BSME1->text().toStdString(), "9");
+        EXPECT_FALSE(f.BSME1->isModified());
+        EXPECT_EQ(cancels, 0);
+
+        // Unchanged, the edit leaves Escape to the dialog, which it cancels.
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(f.BSME1, &again);
+        EXPECT_EQ(cancels, 1);
+        return static_cast<int>(QDialog::Rejected);
+    });
+}
+
 } // namespace

@@ -44,10 +44,11 @@ std::vector<DemoSection> demoSections() {
         {{18, 15}, "GIF picture", buildSmileyGif()},
         {{18, 16}, "ringer", buildRinger(u"Morning bell", 2048)},
         {{18, 17}, "data", buildDataBlock(1536)},
-        {{18, 18},
+        // 18-18 stays empty, so that the window's first rows show every kind of section.
+        {{18, 19},
          "big UFIF 2.1 program",
          buildUfifProgram(Ufif21FormatWord, "Big Game 2.1", 30720)},
-        {{18, 19}, "UFIF program for 3.6/5", buildUfifProgram(FirmwareJ5Word, "Radio", 4608)},
+        {{18, 20}, "UFIF program for 3.6/5", buildUfifProgram(FirmwareJ5Word, "Radio", 4608)},
         {{2, 10}, "UFIF2 library", buildUfif2Library(0x00020009, 16, 1792)},
         {{2, 11}, "PRG3 library", buildPrg3LibraryImage(2, allFirmwareAddresses())},
         {{2, 12}, "small PRG 3 program", buildPrg3Program("Tiny", 960)},

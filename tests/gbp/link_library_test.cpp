@@ -34,24 +34,24 @@ TEST_F(LinkLibraryTest, AFreshFolderGetsTheDemoPhoneAndAllSixCallsWork) {
     EXPECT_LT(link.GetNVMFileSize(18, 9), 0) << "not in GBP mode";
     ASSERT_EQ(link.InitGBPMode(1), 0);
 
-    // The demo: a UFIF 2.0 program in 18-9, nothing in 18-20.
+    // The demo: a UFIF 2.0 program in 18-9, nothing in 18-21.
     EXPECT_EQ(link.GetNVMFileSize(18, 9), 9216);
     std::array<std::uint8_t, 128> header{};
     EXPECT_EQ(link.ReadNVMFile(18, 9, header.data(), 128), 128);
     EXPECT_EQ(header[3], 0x20);
     EXPECT_EQ(header[2], 0x00);
-    EXPECT_EQ(link.GetNVMFileSize(18, 20), -153);
-    EXPECT_EQ(link.ReadNVMFile(18, 20, header.data(), 128), -153);
+    EXPECT_EQ(link.GetNVMFileSize(18, 21), -153);
+    EXPECT_EQ(link.ReadNVMFile(18, 21, header.data(), 128), -153);
 
     // Write, read back, erase.
     const std::vector<std::uint8_t> program(3000, 0x5A);
-    EXPECT_EQ(link.WriteNVMFile(18, 20, program.data(), 3000), 3000);
-    EXPECT_EQ(link.GetNVMFileSize(18, 20), 3000);
+    EXPECT_EQ(link.WriteNVMFile(18, 21, program.data(), 3000), 3000);
+    EXPECT_EQ(link.GetNVMFileSize(18, 21), 3000);
     std::vector<std::uint8_t> back(4000, 0);
-    EXPECT_EQ(link.ReadNVMFile(18, 20, back.data(), 4000), 3000);
+    EXPECT_EQ(link.ReadNVMFile(18, 21, back.data(), 4000), 3000);
     EXPECT_TRUE(std::equal(program.begin(), program.end(), back.begin()));
-    EXPECT_EQ(link.ClearNVMFile(18, 20), 0);
-    EXPECT_EQ(link.GetNVMFileSize(18, 20), -153);
+    EXPECT_EQ(link.ClearNVMFile(18, 21), 0);
+    EXPECT_EQ(link.GetNVMFileSize(18, 21), -153);
 
     EXPECT_EQ(link.EndGBPMode(), 0);
     EXPECT_LT(link.ReadNVMFile(18, 9, header.data(), 128), 0) << "GBP mode ended";

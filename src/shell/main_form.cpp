@@ -108,7 +108,7 @@ void TForm1::buildGrid() {
             DrawGrid1DrawCell(canvas, col, row, rect, state);
         });
     DrawGrid1->setMouseUpHandler([this](Qt::MouseButton button, const QPoint& globalPos) {
-        runGuarded([&] { DrawGrid1MouseUp(button, globalPos); });
+        runGuarded([&] { DrawGrid1MouseUp(button, globalPos); }, ErrorReopensMenu::No);
     });
 }
 
@@ -133,21 +133,22 @@ void TForm1::buildMenu() {
 }
 
 void TForm1::connectHandlers() {
-    auto onClick = [this](QPushButton* button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] {
-            runGuarded([this, handler] { (this->*handler)(); });
+    auto onClick = [this](QPushButton* button, void (TForm1::*handler)(),
+                          ErrorReopensMenu reopens = ErrorReopensMenu::Yes) {
+        connect(button, &QPushButton::clicked, this, [this, handler, reopens] {
+            runGuarded([this, handler] { (this->*handler)(); }, reopens);
         });
     };
     onClick(Button1, &TForm1::Button1Click);
-    onClick(Button2, &TForm1::Button2Click);
+    onClick(Button2, &TForm1::Button2Click, ErrorReopensMenu::No);
     onClick(Button3, &TForm1::Button3Click);
     onClick(Button4, &TForm1::Button4Click);
     onClick(Button5, &TForm1::Button5Click);
     onClick(Button6, &TForm1::Button6Click);
-    onClick(Button7, &TForm1::Button7Click);
-    onClick(Button8, &TForm1::Button8Click);
+    onClick(Button7, &TForm1::Button7Click, ErrorReopensMenu::No);
+    onClick(Button8, &TForm1::Button8Click, ErrorReopensMenu::No);
     onClick(Button9, &TForm1::Button9Click);
-    onClick(Button10, &TForm1::ButtonCli);
+    onClick(Button10, &TForm1::ButtonCli, ErrorReopensMenu::No);
 
     auto onTrigger = [this](QAction* action, void (TForm1::*handler)()) {
         connect(action, &QAction::triggered, this, [this, handler] {
@@ -174,16 +175,23 @@ void TForm1::setStatusText(const std::string& text) {
 
 std::string TForm1::statusText() const { return StatusBar->text().toStdString(); }
 
-void TForm1::runGuarded(const std::function<void()>& handler) {
+void TForm1::runGuarded(const std::function<void()>& handler, ErrorReopensMenu reopens) {
     try {
         handler();
     } catch (const ZavError& error) {
-        LinkIdle = true;
-        showError(error.what());
+        endAfterError(error.what(), reopens);
     } catch (const std::exception& error) {
-        LinkIdle = true;
-        showError(error.what());
+        endAfterError(error.what(), reopens);
     }
+}
+
+void TForm1::endAfterError(const std::string& text, ErrorReopensMenu reopens) {
+    // A phone command that an error ends had closed the grid's menu: open it again. Handlers
+    // that never talk to the phone leave it as they found it, so that no error of theirs opens
+    // the menu before the first refresh.
+    if (reopens == ErrorReopensMenu::Yes)
+        LinkIdle = true;
+    showError(text);
 }
 
 void TForm1::showError(const std::string& text) { dialogs_.showMessage(text, ErrorCaption); }
@@ -212,7 +220,7 @@ void TForm1::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    runGuarded([this] { FormShow(); });
+    runGuarded([this] { FormShow(); }, ErrorReopensMenu::No);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -230,7 +238,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // A settings file that cannot be written is reported, but never keeps the window open.
-    runGuarded([this] { FormClose(); });
+    runGuarded([this] { FormClose(); }, ErrorReopensMenu::No);
     event->accept();
 }
 

@@ -40,9 +40,13 @@ public:
     void setStatusText(const std::string& text);
     std::string statusText() const;
 
-    // Runs a handler; an error it raises is shown in a message box, LinkIdle is set again and
-    // the program goes on.
-    void runGuarded(const std::function<void()>& handler);
+    // Whether an error that ends a handler sets LinkIdle again: yes for the phone commands,
+    // which clear it while they run.
+    enum class ErrorReopensMenu { Yes, No };
+
+    // Runs a handler; an error it raises is shown in a message box and the program goes on.
+    void runGuarded(const std::function<void()>& handler,
+                    ErrorReopensMenu reopens = ErrorReopensMenu::Yes);
 
     // --- controls ---
     QWidget* Panel1 = nullptr;
@@ -137,6 +141,7 @@ private:
     void buildGrid();
     void buildMenu();
     void connectHandlers();
+    void endAfterError(const std::string& text, ErrorReopensMenu reopens);
 
     DialogService& dialogs_;
     LinkBinder bindLink_;

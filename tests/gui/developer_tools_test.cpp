@@ -64,12 +64,14 @@ TEST_F(DeveloperTools, MergeNeedsBothListsAndWritesNothingWithoutThem) {
             writeLines(folder.file("fw.lib"), "20 printf\n");
         dialogs.fileAnswers = {folder.file("fw.lib")};
         seen.clear();
+        LinkIdle = false; // no command has run yet
 
         form().Button8->click();
 
         const std::string named = c.missing == "fw.lib" ? folder.file("fw.lib") : c.missing;
         EXPECT_EQ(seen, std::vector<std::string>{"ERROR: Cannot open file " + named});
         EXPECT_FALSE(std::filesystem::exists(folder.file("fw.lib_")));
+        EXPECT_FALSE(LinkIdle) << "the merge leaves the flag alone, even when it fails";
     }
 }
 

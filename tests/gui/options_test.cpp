@@ -1,5 +1,6 @@
 #include "manager_fixture.h"
 
+#include "link/link_idle.h"
 #include "platform/mask_edit.h"
 #include "sections/section_table.h"
 #include "sections/slot_map.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace {
 
@@ -65,6 +68,26 @@ TEST_F(Options, OkAppliesTheRangesAndTheTarget) {
     EXPECT_NE(saved.find("FirstBig=5\r\nBigSlots=3\r\n"), std::string::npos);
     EXPECT_NE(saved.find("UFIFFW=6"), std::string::npos);
     EXPECT_EQ(ExpertsForm->BSME2->text().toStdString(), "7");
+}
+
+TEST_F(Options, ASaveThatFailsAfterOkLeavesTheGridOnTheFilesRanges) {
+    SectionTable[1] = {SectionKind::Program, "Clock", 0x20000000, 4000};
+    LinkIdle = false; // no phone command has run yet
+    runOptions([this](TExpertsForm& f) {
+        setRanges(f, "05", "07", "10", "14");
+        // The file was saved before the dialog opened; now it can no longer be written.
+        std::filesystem::remove(settingsPath);
+        std::filesystem::create_directories(settingsPath);
+        f.accept();
+        return f.result();
+    });
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Unable to write to " + settingsPath);
+    EXPECT_EQ(FirstBig, DefaultFirstBig);
+    EXPECT_EQ(BigSlots, DefaultBigSlots);
+    EXPECT_EQ(form().DrawGrid1->rowCount(), 1 + DefaultBigSlots + DefaultSmallSlots);
+    EXPECT_EQ(SectionTable[1].caption, "");
+    EXPECT_FALSE(LinkIdle) << "no phone command ran, so the grid's menu stays closed";
 }
 
 TEST_F(Options, CancelUndoesEverythingButStillEmptiesTheGrid) {

@@ -57,9 +57,11 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
 
     Button1 = new QPushButton("Update", this);
     Button1->setGeometry(38, 138, 75, 25);
-    Button1->setDefault(true);
     Button2 = new QPushButton("Cancel", this);
     Button2->setGeometry(140, 138, 75, 25);
+    // Only a click on "Update" writes to the phone; Enter in an edit does not.
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
 
     Label2 = new QLabel("(ZAV2 2b9 or higher)", this);
     Label2->setGeometry(189, 7, 60, 24);

@@ -13,4 +13,5 @@ list(APPEND ZAV_GUI_SOURCES
   src/platform/draw_grid.cpp
   src/platform/radio_group.cpp
   src/platform/gap_text.cpp
+  src/platform/typed_combo.cpp
 )

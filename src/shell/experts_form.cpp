@@ -3,6 +3,7 @@
 #include "platform/dialog_service.h"
 #include "platform/form_fonts.h"
 #include "platform/gap_text.h"
+#include "platform/typed_combo.h"
 #include "platform/int_text.h"
 #include "platform/mask_edit.h"
 #include "platform/zav_error.h"
@@ -74,6 +75,7 @@ TExpertsForm::TExpertsForm(DialogService& dialogs, QWidget* parent)
         FWComboBox->addItem(target);
     FWComboBox->setGeometry(8, 24, 233, 21);
     FWComboBox->setCurrentIndex(-1);
+    selectItemOfTypedText(*FWComboBox);
     FWComboBox->setEditText(FirmwareTargets[0]);
 
     // The edits sit in the gaps of the texts, so each line reads as a range: the part after a
@@ -96,7 +98,8 @@ TExpertsForm::TExpertsForm(DialogService& dialogs, QWidget* parent)
     Button3 = makeButton(this, "Default", 8);
     Button1 = makeButton(this, "OK", 88);
     Button2 = makeButton(this, "Cancel", 168);
-    Button1->setDefault(true);
+    // No default button: Enter in a slot edit must not close the dialog past the edit's own
+    // check of its two digits.
     connect(Button3, &QPushButton::clicked, this, &TExpertsForm::Button3Click);
     connect(Button1, &QPushButton::clicked, this, &TExpertsForm::accept);
     connect(Button2, &QPushButton::clicked, this, &TExpertsForm::reject);

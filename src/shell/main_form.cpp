@@ -3,6 +3,7 @@
 #include "link/link_idle.h"
 #include "platform/dialog_service.h"
 #include "platform/form_fonts.h"
+#include "platform/typed_combo.h"
 #include "platform/zav_error.h"
 #include "sections/slot_map.h"
 #include "shell/about_box.h"
@@ -70,6 +71,7 @@ void TForm1::buildPanel() {
     ComboBox1->setEditable(true);
     ComboBox1->addItems({"COM1", "COM2", "COM3", "COM4"});
     ComboBox1->setCurrentIndex(0);
+    selectItemOfTypedText(*ComboBox1);
     ComboBox1->setGeometry(8, 8, 81, 21);
 
     Button7 = makeButton(Panel1, "Options", {91, 4, 105, 25});

@@ -162,6 +162,23 @@ TEST_F(Options, AnIncompleteSlotEditKeepsTheFocus) {
     EXPECT_EQ(dialogs.messages[0].text, MaskEdit::InvalidInputText);
 }
 
+TEST_F(Options, EnterInASlotEditDoesNotCloseTheDialog) {
+    runOptions([](TExpertsForm& f) {
+        int closes = 0;
+        QObject::connect(&f, &QDialog::finished, [&closes] { ++closes; });
+        f.show(); // a shown dialog picks its default button
+        f.BSME1->setText("5");
+        f.BSME1->setModified(true);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(f.BSME1, &enter);
+        EXPECT_EQ(closes, 0);
+        EXPECT_TRUE(f.isVisible());
+        f.hide();
+        return static_cast<int>(QDialog::Rejected);
+    });
+    EXPECT_EQ(FirstBig, DefaultFirstBig);
+}
+
 TEST_F(Options, EscapeAbandonsAChangeAndOnlyThenStaysInTheEdit) {
     runOptions([](TExpertsForm& f) {
         int cancels = 0;

@@ -4,7 +4,9 @@
 #include "mod/pref_form.h"
 #include "platform/radio_group.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -292,6 +294,17 @@ TEST_F(Preferences, WhatARecordLeavesOpenKeepsWhatTheDialogHeld) {
     // The mode written is the one still chosen, not the unknown one read.
     ASSERT_EQ(phone.writes.size(), 1u);
     EXPECT_EQ(phone.writes[0], (StoredPreferences{7, 17, 2}.bytes()));
+}
+
+TEST_F(Preferences, EnterInAnEditWritesNothing) {
+    int closes = 0;
+    QObject::connect(PrefForm, &QDialog::finished, [&closes] { ++closes; });
+    PrefForm->show(); // a shown dialog picks its default button (and reads the record)
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(PrefForm->ssEdit, &enter);
+    EXPECT_EQ(closes, 0);
+    PrefForm->hide();
+    EXPECT_TRUE(phone.writes.empty());
 }
 
 TEST_F(Preferences, TheDialogAndItsButtons) {

@@ -5,10 +5,12 @@
 #include "shell/experts_form.h"
 #include "shell/main_form.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "platform/mask_edit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -45,6 +47,52 @@ TEST_F(Settings, UnreadableValuesGiveTheDefaults) {
     EXPECT_EQ(form().pos(), QPoint(240, 20));
     EXPECT_EQ(form().ComboBox1->currentIndex(), 0);
     EXPECT_EQ(form().DrawGrid1->rowCount(), 27);
+}
+
+// Replaces a combo box's text by typing, key by key, as a user would; then presses Enter.
+void typeInto(QComboBox& box, const QString& text) {
+    QLineEdit& edit = *box.lineEdit();
+    edit.selectAll();
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&edit, &key);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &enter);
+}
+
+TEST_F(Settings, TypedTextsSelectTheirItemOrNone) {
+    struct Case {
+        const char* port;
+        int portIndex;
+        const char* target;
+        int targetIndex;
+        const char* shownPort; // an item, once chosen, shows its own text
+        const char* shownTarget;
+    };
+    const char* const z7 = "0x37BDD8 - Z7 4.5.6/4";
+    const Case cases[] = {
+        {"COM3", 2, z7, 6, "COM3", z7},
+        {"com2", 1, "0x37bdd8 - z7 4.5.6/4", 6, "COM2", z7},
+        {"COM9", -1, "0x380000 - Z7 4.5.6/4", -1, "COM9", "0x380000 - Z7 4.5.6/4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        typeInto(*form().ComboBox1, c.port);
+        typeInto(*ExpertsForm->FWComboBox, c.target);
+        EXPECT_EQ(form().ComboBox1->currentText().toStdString(), c.shownPort);
+        EXPECT_EQ(form().selectedPort(), c.portIndex + 1);
+        EXPECT_EQ(form().ComboBox1->count(), 4) << "nothing typed joins the list";
+        EXPECT_EQ(ExpertsForm->FWComboBox->currentText().toStdString(), c.shownTarget);
+        EXPECT_EQ(ExpertsForm->FWComboBox->currentIndex(), c.targetIndex);
+        EXPECT_EQ(ExpertsForm->FWComboBox->count(), 7);
+        form().SaveSettings();
+        const std::string saved = readText(settingsPath);
+        EXPECT_NE(saved.find("COM-Port=" + std::to_string(c.portIndex) + "\r\n"),
+                  std::string::npos);
+        EXPECT_NE(saved.find("UFIFFW=" + std::to_string(c.targetIndex) + "\r\n"),
+                  std::string::npos);
+    }
 }
 
 TEST_F(Settings, ItemsOutsideTheListsSelectNothing) {

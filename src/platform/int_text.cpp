@@ -16,19 +16,20 @@ int hexDigitValue(char c) {
     return -1;
 }
 
+// At most eight digits, leading zeros included: any 32-bit pattern, nothing longer.
+constexpr std::size_t MaxHexDigits = 8;
+
 std::optional<std::int32_t> parseHexDigits(const std::string& text, std::size_t at) {
-    if (at >= text.size())
+    if (at >= text.size() || text.size() - at > MaxHexDigits)
         return std::nullopt;
-    std::uint64_t value = 0;
+    std::uint32_t value = 0;
     for (; at < text.size(); ++at) {
         const int digit = hexDigitValue(text[at]);
         if (digit < 0)
             return std::nullopt;
-        value = value * 16 + static_cast<std::uint64_t>(digit);
-        if (value > 0xFFFFFFFFull)
-            return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
     }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return static_cast<std::int32_t>(value);
 }
 
 std::optional<std::int32_t> parseDecimalDigits(const std::string& text, std::size_t at,

@@ -6,8 +6,8 @@
 
 // How a number typed into an edit or read from a text line becomes a signed 32-bit integer:
 // leading blanks are skipped; then either an optional sign and decimal digits within the
-// signed 32-bit range, or (without a sign) hexadecimal digits worth at most 32 bits after
-// "$", "x", "X", "0x" or "0X". Nothing may follow the digits.
+// signed 32-bit range, or (without a sign) one to eight hexadecimal digits after "$", "x", "X",
+// "0x" or "0X". Nothing may follow the digits.
 std::optional<std::int32_t> tryParseIntText(const std::string& text);
 
 // As tryParseIntText, but a text that is not a number raises

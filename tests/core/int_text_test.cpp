@@ -28,7 +28,8 @@ const IntTextCase IntTextCases[] = {
     {"x10", 16},
     {"X10", 16},
     {"0xFFFFFFFF", -1},
-    {"$00000000FF", 255},
+    {"$000000FF", 255},
+    {"$00000000FF", std::nullopt}, // nine digits or more, even when they are zeros
     {"$100000000", std::nullopt},
     {"", std::nullopt},
     {"   ", std::nullopt},

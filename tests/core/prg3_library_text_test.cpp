@@ -37,6 +37,7 @@ const LineCase LineCases[] = {
     {"0 x", 0, nullptr},
     // then the integer text rule
     {"100000000 x", 100000000, nullptr},
+    {"000000010 x", 10, nullptr}, // nine digits are too many for hex
     {"$1F x", 0x1F, nullptr},
     {"0x1F x", 0x1F, nullptr},
     {"X1F x", 0x1F, nullptr},

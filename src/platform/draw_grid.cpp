@@ -71,6 +71,21 @@ protected:
 
     QSize sizeHint() const override { return {QHeaderView::sizeHint().width(), RowHeight}; }
 
+    // The header row is a row of the grid: a click on it ends like one on any other row.
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::RightButton) {
+            event->accept();
+            return;
+        }
+        QHeaderView::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::RightButton)
+            QHeaderView::mouseReleaseEvent(event);
+        grid_->mouseUp(event->button(), event->globalPosition().toPoint());
+    }
+
 private:
     DrawGrid* grid_;
 };
@@ -148,6 +163,10 @@ void DrawGrid::mousePressEvent(QMouseEvent* event) {
 void DrawGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton)
         QTableView::mouseReleaseEvent(event);
+    mouseUp(event->button(), event->globalPosition().toPoint());
+}
+
+void DrawGrid::mouseUp(Qt::MouseButton button, const QPoint& globalPos) {
     if (mouseUp_)
-        mouseUp_(event->button(), event->globalPosition().toPoint());
+        mouseUp_(button, globalPos);
 }

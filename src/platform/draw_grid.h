@@ -44,6 +44,9 @@ public:
 
     void paintCell(QPainter& canvas, int col, int row, const QRect& rect, CellState state) const;
 
+    // A mouse button released over the grid, its header row included.
+    void mouseUp(Qt::MouseButton button, const QPoint& globalPos);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,9 +31,10 @@ protected:
         return grid.visualRect(grid.model()->index(row - 1, 1)).center();
     }
 
-    // A press and release of one button, as the user's click sends them.
-    void click(Qt::MouseButton button, QPoint point) {
-        QWidget* viewport = form().DrawGrid1->viewport();
+    // A press and release of one button, as the user's click sends them; by default on the
+    // grid's rows, or else on the given part of it (its header row).
+    void click(Qt::MouseButton button, QPoint point, QWidget* on = nullptr) {
+        QWidget* viewport = on ? on : form().DrawGrid1->viewport();
         const QPointF global = viewport->mapToGlobal(QPointF(point));
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(point), global, button, button,
                           Qt::NoModifier);
@@ -146,6 +148,17 @@ TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePoint
     EXPECT_FALSE(menuOpen()) << "only the right button opens the menu";
 
     click(Qt::RightButton, rowPoint(5));
+    EXPECT_EQ(form().DrawGrid1->currentGridRow(), 3);
+    EXPECT_TRUE(menuOpen());
+    EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));
+    closeMenu();
+
+    // The header row is part of the grid too: a left click there keeps the selection, a right
+    // click opens the menu of the selected row.
+    QWidget* header = form().DrawGrid1->horizontalHeader()->viewport();
+    click(Qt::LeftButton, QPoint(100, 10), header);
+    EXPECT_FALSE(menuOpen());
+    click(Qt::RightButton, QPoint(100, 10), header);
     EXPECT_EQ(form().DrawGrid1->currentGridRow(), 3);
     EXPECT_TRUE(menuOpen());
     EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));

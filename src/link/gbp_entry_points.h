@@ -26,3 +26,11 @@ struct GbpEntryPoints {
     ClearNVMFileFn ClearNVMFile = nullptr;
     GetNVMFileSizeFn GetNVMFileSize = nullptr;
 };
+
+// Size answers that mean "no section here" rather than a failure of the link.
+constexpr int NoSuchSection = -153;
+constexpr int SectionMissing = -5;
+
+constexpr bool sizeMeansEmpty(int size) {
+    return size == 0 || size == NoSuchSection || size == SectionMissing;
+}

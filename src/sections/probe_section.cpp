@@ -13,8 +13,6 @@
 namespace {
 
 constexpr int HeaderLength = 128;
-constexpr int NoSuchSection = -153;
-constexpr int SectionMissing = -5;
 
 } // namespace
 
@@ -23,7 +21,7 @@ int TForm1::probeSection(int group, int slot) {
     setStatusText("Refreshing section " + CommandTexts::sectionAddress(group, slot) + "...");
 
     const int size = link_.GetNVMFileSize(group, slot);
-    if (size < 0 && size != NoSuchSection && size != SectionMissing) {
+    if (size < 0 && !sizeMeansEmpty(size)) {
         dialogs_.showMessage(CommandTexts::errorGettingSectionSize(group, slot), ErrorCaption);
         LinkIdle = true;
         return size;

@@ -31,7 +31,9 @@ std::string convertUploadErrorText() {
 // Convert erases the section and writes back what it read: a section longer than that would
 // come back cut short, so it is refused while nothing has changed yet.
 bool fitsConvertBuffer(TForm1& form, SectionAddress at, std::size_t n) {
-    const int size = form.link().GetNVMFileSize(at.group, at.slot);
+    int size = form.link().GetNVMFileSize(at.group, at.slot);
+    if (sizeMeansEmpty(size))
+        size = 0;
     if (size < 0) {
         form.showError(CommandTexts::errorGettingSectionSize(at.group, at.slot));
         return false;

@@ -135,6 +135,22 @@ TEST_F(Convert, ASectionLongerThanWhatWasReadIsRefusedUntouched) {
     }
 }
 
+TEST_F(Convert, ASizeAnswerOfNoSectionCountsAsEmptyNotAsAFailure) {
+    for (const int answer : {-153, -5}) {
+        SCOPED_TRACE(answer);
+        phone.writes.clear();
+        dialogs.messages.clear();
+        phone.put(18, 9, ufifProgram(Ufif20Word));
+        phone.overrides = {{"GetNVMFileSize(18,9)", answer}};
+
+        convert();
+
+        // Written back; the check then finds no section either, which is reported as such.
+        EXPECT_EQ(phone.writes.size(), 1u);
+        EXPECT_EQ(dialogs.messages, Messages{RewriteFailed});
+    }
+}
+
 TEST_F(Convert, WhenGbpModeFailsLaterTheProgramStaysInTheScratchFile) {
     struct Case {
         const char* what;
@@ -174,6 +190,23 @@ TEST_F(Convert, WhenGbpModeFailsLaterTheProgramStaysInTheScratchFile) {
         EXPECT_EQ(SectionTable[1].kind, SectionKind::Empty) << "as the erase left the row";
         EXPECT_TRUE(LinkIdle);
     }
+}
+
+TEST_F(Convert, AFailedEraseIsReportedAndTheProgramIsWrittenOverWhatIsThere) {
+    phone.put(18, 9, ufifProgram(Ufif20Word));
+    phone.initResults = {0, -1, 0, 0};
+
+    convert();
+
+    Bytes converted = ufifProgram(Ufif20Word);
+    converted[2] = 1;
+    putWord(converted, 20, movedAddress(0x36AC74, 0x370000));
+    EXPECT_EQ(phone.calls,
+              joined({ReadPeriod, {"InitGBPMode(1)"}, writePeriod(64), CheckPeriod}));
+    EXPECT_EQ(dialogs.messages, (Messages{CantInit, Success}));
+    EXPECT_EQ(phone.sections.at({18, 9}), converted);
+    EXPECT_EQ(readBytes(tempPrg()), converted);
+    EXPECT_TRUE(LinkIdle);
 }
 
 TEST_F(Convert, ARewriteThatDoesNotTakePointsToTheScratchFile) {

@@ -102,6 +102,18 @@ TEST_F(Upload, TheWholeFileLengthIsTestedAgainstTheSlotsLimit) {
     EXPECT_EQ(phone.callsOutsideGbpMode, 0);
 }
 
+TEST_F(Upload, ATooBigUfif20FileIsOfferedConversionThenRefused) {
+    selectRow(22); // a small slot: 2048 bytes at most
+    answerPrompt(TOKBottomDlg::ModalYes);
+
+    upload(ufifProgram(Ufif20Word, 2049));
+
+    EXPECT_EQ(dialogs.modalTitles.size(), 1u);
+    EXPECT_EQ(dialogs.messages, Messages{TooBig});
+    EXPECT_TRUE(phone.calls.empty());
+    EXPECT_TRUE(LinkIdle);
+}
+
 TEST_F(Upload, OnlyTheExactUfif20WordBringsThePrompt) {
     Bytes truncatedElf = elfProgram(Ufif20Word);
     truncatedElf.resize(ElfSegment + 2);

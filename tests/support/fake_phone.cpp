@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int NoSuchSection = -153;
-
 std::string callText(const char* name, std::initializer_list<int> args) {
     std::string text = std::string(name) + "(";
     bool first = true;

@@ -2,6 +2,7 @@
 
 #include "platform/int_text.h"
 #include "platform/little_endian.h"
+#include "platform/text_decoding.h"
 
 const char* const ReleaseMarker = "RELEASE=";
 
@@ -11,8 +12,8 @@ namespace {
 // library files have always been read.
 std::uint32_t releaseWord(const std::string& line) {
     const std::size_t equals = line.find('=');
-    const std::string digit = equals + 1 < line.size() ? line.substr(equals + 1, 1) : "";
-    return static_cast<std::uint32_t>(parseIntText(digit));
+    // A character that is no digit is named whole in the error, whatever its encoding.
+    return static_cast<std::uint32_t>(parseIntText(characterAt(line, equals + 1)));
 }
 
 // An entry's address is normally bare hex ("1A2B"); prefixed hex and signed decimal are

@@ -64,3 +64,33 @@ std::string decodeUtf16Le(const std::uint8_t* bytes, std::size_t maxUnits) {
     }
     return out;
 }
+
+namespace {
+
+// How many bytes a UTF-8 sequence with this lead byte has; 0 for a byte that cannot lead one.
+std::size_t utf8SequenceLength(std::uint8_t lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+} // namespace
+
+std::string characterAt(const std::string& text, std::size_t at) {
+    if (at >= text.size())
+        return {};
+    const auto lead = static_cast<std::uint8_t>(text[at]);
+    const std::size_t length = utf8SequenceLength(lead);
+    bool whole = length > 0 && length <= text.size() - at;
+    for (std::size_t i = 1; whole && i < length; ++i)
+        whole = (static_cast<std::uint8_t>(text[at + i]) & 0xC0) == 0x80;
+    if (whole)
+        return text.substr(at, length);
+    return decodeWindows1251(&lead, 1);
+}

@@ -14,3 +14,8 @@ std::string decodeUtf16Le(const std::uint8_t* bytes, std::size_t maxUnits);
 
 // Appends the UTF-8 form of one code point.
 void appendUtf8(std::string& out, char32_t codePoint);
+
+// The character that starts at byte `at` of a text read from a file, as UTF-8: the whole
+// UTF-8 sequence when one starts there, or else that one byte read as Windows-1251. Empty when
+// `at` lies at or past the end.
+std::string characterAt(const std::string& text, std::size_t at);

@@ -24,6 +24,8 @@ const LineCase LineCases[] = {
     {"RELEASE=0x5", 0, nullptr},
     {"RELEASE=", std::nullopt, "'' is not a valid integer value"},
     {"RELEASE=x", std::nullopt, "'x' is not a valid integer value"},
+    {"RELEASE=\xC3\xA9", std::nullopt, "'\xC3\xA9' is not a valid integer value"}, // UTF-8
+    {"RELEASE=\xE9", std::nullopt, "'\xD0\xB9' is not a valid integer value"},     // 8-bit
     {"RELEASE= 5", std::nullopt, "' ' is not a valid integer value"},
     {"a=b RELEASE=7", std::nullopt, "'b' is not a valid integer value"},
     {"release=3 x", std::nullopt, nullptr},

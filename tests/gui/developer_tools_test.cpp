@@ -38,6 +38,7 @@ TEST_F(DeveloperTools, MergeWithoutReferenceEntriesKeepsOnlyTheSourceHeader) {
     ScopedCurrentFolder here(temp.path());
     writeLines(temp.file("514lg4.lib"), "# only a header\n");
     writeLines(temp.file("fw.lib"), "#A\n#B\n\n10 printf\n");
+    writeLines(temp.file("fw.lib_"), "an older, longer result that must not survive\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     form().Button8->click();
     EXPECT_EQ(readText(temp.file("fw.lib_")), "#A\r\n#B\r\n");

@@ -111,6 +111,7 @@ TEST_F(Ufif2LibraryUpload, StopsWithoutWritingAnything) {
         std::size_t questions;
         std::size_t fileDialogs;
         std::vector<std::string> seen;
+        int initResult = 0; // of the GBP mode entry for the preferences read
     };
     const std::string missing = temp.file("no such.lib");
     const Case cases[] = {
@@ -123,6 +124,14 @@ TEST_F(Ufif2LibraryUpload, StopsWithoutWritingAnything) {
          0,
          0,
          {"ERROR: Error reading section 2-18", "ERROR: '' is not a valid integer value"}},
+        {"no GBP mode for the preferences",
+         true,
+         {true},
+         {},
+         0,
+         0,
+         {"ERROR: Can't Init GPB Mode", "ERROR: '' is not a valid integer value"},
+         -1},
         {"a file that cannot be opened",
          true,
          {true},
@@ -141,11 +150,13 @@ TEST_F(Ufif2LibraryUpload, StopsWithoutWritingAnything) {
         dialogs.fileDialogsShown.clear();
         dialogs.confirmAnswers = c.confirmAnswers;
         dialogs.fileAnswers = c.fileAnswers;
+        phone.initResults = {c.initResult};
         LinkIdle = false;
 
         form().Button5->click();
 
-        EXPECT_EQ(phone.calls, ReadPreferences);
+        EXPECT_EQ(phone.calls, c.initResult ? std::vector<std::string>{"InitGBPMode(1)"}
+                                            : ReadPreferences);
         EXPECT_TRUE(phone.writes.empty());
         EXPECT_EQ(dialogs.questions.size(), c.questions);
         EXPECT_EQ(dialogs.fileDialogsShown.size(), c.fileDialogs);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -112,9 +113,24 @@ void IniFile::writeString(const std::string& section, const std::string& key,
             lines.push_back(entry);
         }
     }
+    replaceFile(lines);
+}
+
+void IniFile::replaceFile(const std::vector<std::string>& lines) const {
+    // The new text goes to a file beside the old one, which it then replaces in one step: a
+    // write that fails half-way leaves the old settings whole.
+    const std::string staging = path_ + ".new";
+    std::error_code ignored;
     try {
-        writeTextLinesCrlf(path_, lines);
+        writeTextLinesCrlf(staging, lines);
     } catch (const ZavError&) {
+        std::filesystem::remove(staging, ignored);
+        throw ZavError(formatMessage(UnableToWriteText, path_));
+    }
+    std::error_code renamed;
+    std::filesystem::rename(staging, path_, renamed);
+    if (renamed) {
+        std::filesystem::remove(staging, ignored);
         throw ZavError(formatMessage(UnableToWriteText, path_));
     }
 }

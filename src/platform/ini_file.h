@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // A Windows-style INI file, read and written one key per call like the system's profile
 // functions: section and key names match without regard to case, every other line of the file
@@ -25,6 +26,8 @@ public:
     void writeInteger(const std::string& section, const std::string& key, std::int32_t value);
 
 private:
+    void replaceFile(const std::vector<std::string>& lines) const;
+
     std::string path_;
 };
 

@@ -127,6 +127,7 @@ TEST_F(StartUp, AnUnwritableSettingsFileIsReportedAndTheWindowStillCloses) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Unable to write to " + settingsPath);
     EXPECT_EQ(dialogs.messages[0].caption, "ERROR");
+    EXPECT_FALSE(std::filesystem::exists(settingsPath + ".new")) << "no half-done file is left";
 }
 
 } // namespace

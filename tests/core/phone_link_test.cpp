@@ -49,6 +49,19 @@ TEST(PhoneLinkBinding, GroupAndSlotTravelAsBytes) {
     EXPECT_EQ(link.GetNVMFileSize(2, -1), 2255);
 }
 
+TEST(PhoneLinkBinding, ALibraryWithTheRequiredEntryPointsOnlyBindsFromItsFolder) {
+    PhoneLink link;
+    ASSERT_TRUE(link.bindLibrary(MINIMAL_LINK_DIR));
+    EXPECT_EQ(link.InitGBPMode(1), 0);
+    unsigned char header[128];
+    EXPECT_EQ(link.ReadNVMFile(18, 9, header, 128), 0);
+    EXPECT_EQ(link.WriteNVMFile(18, 9, header, 128), -1);
+    EXPECT_EQ(link.ClearNVMFile(18, 9), -1);
+    EXPECT_EQ(link.GetNVMFileSize(18, 9), -1);
+    EXPECT_EQ(link.EndGBPMode(), 0);
+    link.release();
+}
+
 TEST(PhoneLinkBinding, NoLibraryNoBinding) {
     PhoneLink link;
     EXPECT_FALSE(link.bindLibrary("/nonexistent-folder-for-zav3"));

@@ -27,7 +27,7 @@ int runManager(QApplication& app) {
 
 // An error that escapes start-up or the message loop is shown, and the program ends.
 void showFatal(const char* text) {
-    QMessageBox box(QMessageBox::NoIcon, "ERROR", text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, ErrorCaption, text, QMessageBox::Ok);
     box.exec();
 }
 

@@ -41,7 +41,7 @@ void MaskEdit::focusOutEvent(QFocusEvent* event) {
     if (refusing_ || !isModified() || hasAcceptableInput() || !isVisible())
         return;
     refusing_ = true;
-    dialogs_.showMessage(InvalidInputText, "ERROR");
+    dialogs_.showMessage(InvalidInputText, ErrorCaption);
     setFocus(Qt::OtherFocusReason);
     selectAll();
     refusing_ = false;

@@ -10,16 +10,12 @@ namespace {
 
 using DeveloperTools = ModCommandFixture;
 
-void writeLines(const std::string& path, const std::string& text) {
-    writeBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
 TEST_F(DeveloperTools, MergeTakesTheReferenceOrderAndTheSourceAddresses) {
     ScopedCurrentFolder here(temp.path());
-    writeLines(temp.file("514lg4.lib"), "# reference\n#RELEASE=5\nA0 printf\nA4 missing\n"
+    writeText(temp.file("514lg4.lib"), "# reference\n#RELEASE=5\nA0 printf\nA4 missing\n"
                                         "A8 strlen\nAC malloc\n");
     // Header lines after the first entry are not copied, but their names still match.
-    writeLines(temp.file("fw.lib"), "# firmware 3.10\r\n#RELEASE=7\r\n10 strlen\r\n20 printf\r\n"
+    writeText(temp.file("fw.lib"), "# firmware 3.10\r\n#RELEASE=7\r\n10 strlen\r\n20 printf\r\n"
                                     "#30 malloc\r\n40 printf\r\n50 malloc\r\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     LinkIdle = false;
@@ -36,9 +32,9 @@ TEST_F(DeveloperTools, MergeTakesTheReferenceOrderAndTheSourceAddresses) {
 
 TEST_F(DeveloperTools, MergeWithoutReferenceEntriesKeepsOnlyTheSourceHeader) {
     ScopedCurrentFolder here(temp.path());
-    writeLines(temp.file("514lg4.lib"), "# only a header\n");
-    writeLines(temp.file("fw.lib"), "#A\n#B\n\n10 printf\n");
-    writeLines(temp.file("fw.lib_"), "an older, longer result that must not survive\n");
+    writeText(temp.file("514lg4.lib"), "# only a header\n");
+    writeText(temp.file("fw.lib"), "#A\n#B\n\n10 printf\n");
+    writeText(temp.file("fw.lib_"), "an older, longer result that must not survive\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     form().Button8->click();
     EXPECT_EQ(readText(temp.file("fw.lib_")), "#A\r\n#B\r\n");
@@ -60,9 +56,9 @@ TEST_F(DeveloperTools, MergeNeedsBothListsAndWritesNothingWithoutThem) {
         TempFolder folder;
         ScopedCurrentFolder here(folder.path());
         if (c.reference)
-            writeLines(folder.file("514lg4.lib"), "A0 printf\n");
+            writeText(folder.file("514lg4.lib"), "A0 printf\n");
         if (c.source)
-            writeLines(folder.file("fw.lib"), "20 printf\n");
+            writeText(folder.file("fw.lib"), "20 printf\n");
         dialogs.fileAnswers = {folder.file("fw.lib")};
         seen.clear();
         LinkIdle = false; // no command has run yet

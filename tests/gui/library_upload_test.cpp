@@ -194,10 +194,6 @@ std::vector<std::uint8_t> prg3Image(std::size_t entries) {
     return image;
 }
 
-void writeText(const std::string& path, const std::string& text) {
-    writeBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
 TEST_F(Prg3LibraryUpload, TheImageGoesToSection2_16) {
     struct Case {
         const char* name;

@@ -19,7 +19,7 @@ protected:
     // Restarts the manager with this settings file.
     void restartWith(const std::string& text) {
         stopManager();
-        writeBytes(settingsPath, std::vector<std::uint8_t>(text.begin(), text.end()));
+        writeText(settingsPath, text);
         startManager();
     }
 };

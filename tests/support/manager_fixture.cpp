@@ -52,6 +52,10 @@ std::string readText(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+void writeText(const std::string& path, const std::string& text) {
+    writeBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
 void ManagerFixture::SetUp() {
     phone.reset();
     LinkIdle = false;

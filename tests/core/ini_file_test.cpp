@@ -1,11 +1,10 @@
 #include "platform/ini_file.h"
 #include "platform/zav_error.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -13,23 +12,13 @@ namespace fs = std::filesystem;
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("zav3-ini-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        path = (folder / "manager.INI").string();
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    void writeText(const std::string& text) { writeFileText(path, text); }
+    std::string text() const { return readFileText(path); }
 
-    void writeText(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    std::string text() const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    fs::path folder;
-    std::string path;
+    // Each test has a folder of its own, so suites running side by side never share one.
+    TempFolder temp;
+    fs::path folder = temp.path();
+    std::string path = temp.file("manager.INI");
 };
 
 TEST_F(IniFileTest, ReadsIgnoringCaseWithDefaults) {

@@ -8,25 +8,10 @@
 
 #include <QApplication>
 
-#include <atomic>
-#include <unistd.h>
 #include <fstream>
 #include <iterator>
 
 namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("zav3-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
 
 ScopedCurrentFolder::ScopedCurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
     fs::current_path(folder);

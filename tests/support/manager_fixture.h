@@ -2,6 +2,7 @@
 
 #include "fake_phone.h"
 #include "scripted_dialogs.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,6 @@
 #include <vector>
 
 class TForm1;
-
-// A fresh temporary folder, removed afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Runs the test with the current folder set to the given one (the scratch files land there).
 class ScopedCurrentFolder {

@@ -13,6 +13,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
 
   private:
     std::filesystem::path path_;
@@ -33,6 +34,6 @@ class ScopedEnvironment {
     std::string oldValue_;
 };
 
-// Whole-file helpers for the tests.
+// Whole-file text helpers for the tests.
 std::string readFileText(const std::filesystem::path& file);
 void writeFileText(const std::filesystem::path& file, const std::string& text);

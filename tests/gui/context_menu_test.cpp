@@ -174,7 +174,7 @@ TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePoint
 TEST_F(SectionContextMenu, NothingWithoutSlotRows) {
     stopManager();
     const std::string settings = "[Manager]\r\nBigSlots=0\r\nSmallSlots=0\r\n";
-    writeText(settingsPath, settings);
+    writeFileText(settingsPath, settings);
     startManager();
     LinkIdle = true;
     QWidget* viewport = form().DrawGrid1->viewport();

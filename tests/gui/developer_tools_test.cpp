@@ -12,17 +12,17 @@ using DeveloperTools = ModCommandFixture;
 
 TEST_F(DeveloperTools, MergeTakesTheReferenceOrderAndTheSourceAddresses) {
     ScopedCurrentFolder here(temp.path());
-    writeText(temp.file("514lg4.lib"), "# reference\n#RELEASE=5\nA0 printf\nA4 missing\n"
+    writeFileText(temp.file("514lg4.lib"), "# reference\n#RELEASE=5\nA0 printf\nA4 missing\n"
                                         "A8 strlen\nAC malloc\n");
     // Header lines after the first entry are not copied, but their names still match.
-    writeText(temp.file("fw.lib"), "# firmware 3.10\r\n#RELEASE=7\r\n10 strlen\r\n20 printf\r\n"
+    writeFileText(temp.file("fw.lib"), "# firmware 3.10\r\n#RELEASE=7\r\n10 strlen\r\n20 printf\r\n"
                                     "#30 malloc\r\n40 printf\r\n50 malloc\r\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     LinkIdle = false;
 
     form().Button8->click();
 
-    EXPECT_EQ(readText(temp.file("fw.lib_")),
+    EXPECT_EQ(readFileText(temp.file("fw.lib_")),
               "# firmware 3.10\r\n#RELEASE=7\r\n20 printf\r\n10 strlen\r\n#30 malloc\r\n");
     EXPECT_EQ(dialogs.fileDialogsShown, std::vector<FileDialogId>{FileDialogId::OpenDialog2});
     EXPECT_TRUE(phone.calls.empty());
@@ -32,12 +32,12 @@ TEST_F(DeveloperTools, MergeTakesTheReferenceOrderAndTheSourceAddresses) {
 
 TEST_F(DeveloperTools, MergeWithoutReferenceEntriesKeepsOnlyTheSourceHeader) {
     ScopedCurrentFolder here(temp.path());
-    writeText(temp.file("514lg4.lib"), "# only a header\n");
-    writeText(temp.file("fw.lib"), "#A\n#B\n\n10 printf\n");
-    writeText(temp.file("fw.lib_"), "an older, longer result that must not survive\n");
+    writeFileText(temp.file("514lg4.lib"), "# only a header\n");
+    writeFileText(temp.file("fw.lib"), "#A\n#B\n\n10 printf\n");
+    writeFileText(temp.file("fw.lib_"), "an older, longer result that must not survive\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     form().Button8->click();
-    EXPECT_EQ(readText(temp.file("fw.lib_")), "#A\r\n#B\r\n");
+    EXPECT_EQ(readFileText(temp.file("fw.lib_")), "#A\r\n#B\r\n");
 }
 
 TEST_F(DeveloperTools, MergeNeedsBothListsAndWritesNothingWithoutThem) {
@@ -56,9 +56,9 @@ TEST_F(DeveloperTools, MergeNeedsBothListsAndWritesNothingWithoutThem) {
         TempFolder folder;
         ScopedCurrentFolder here(folder.path());
         if (c.reference)
-            writeText(folder.file("514lg4.lib"), "A0 printf\n");
+            writeFileText(folder.file("514lg4.lib"), "A0 printf\n");
         if (c.source)
-            writeText(folder.file("fw.lib"), "20 printf\n");
+            writeFileText(folder.file("fw.lib"), "20 printf\n");
         dialogs.fileAnswers = {folder.file("fw.lib")};
         seen.clear();
         LinkIdle = false; // no command has run yet

@@ -212,7 +212,7 @@ TEST_F(Prg3LibraryUpload, TheImageGoesToSection2_16) {
         SCOPED_TRACE(c.name);
         phone.reset();
         seen.clear();
-        writeText(file, c.text);
+        writeFileText(file, c.text);
         dialogs.fileAnswers = {file};
 
         form().Button6->click();
@@ -247,7 +247,7 @@ TEST_F(Prg3LibraryUpload, StopsWithoutWritingAnything) {
         phone.reset();
         seen.clear();
         if (c.text) {
-            writeText(file, *c.text);
+            writeFileText(file, *c.text);
             dialogs.fileAnswers = {file};
         } else {
             dialogs.fileAnswers = {std::nullopt};

@@ -47,7 +47,7 @@ TEST_F(Options, OpensWithTheCurrentSettings) {
         return static_cast<int>(QDialog::Rejected);
     });
     // The settings were saved before the dialog opened.
-    EXPECT_NE(readText(settingsPath).find("FirstBig=9"), std::string::npos);
+    EXPECT_NE(readFileText(settingsPath).find("FirstBig=9"), std::string::npos);
 }
 
 TEST_F(Options, OkAppliesTheRangesAndTheTarget) {
@@ -64,7 +64,7 @@ TEST_F(Options, OkAppliesTheRangesAndTheTarget) {
     EXPECT_EQ(form().DrawGrid1->rowCount(), 9);
     EXPECT_EQ(addressForRow(3), (SectionAddress{18, 7}));
     EXPECT_EQ(SectionTable[1].caption, "");
-    const std::string saved = readText(settingsPath);
+    const std::string saved = readFileText(settingsPath);
     EXPECT_NE(saved.find("FirstBig=5\r\nBigSlots=3\r\n"), std::string::npos);
     EXPECT_NE(saved.find("UFIFFW=6"), std::string::npos);
     EXPECT_EQ(ExpertsForm->BSME2->text().toStdString(), "7");

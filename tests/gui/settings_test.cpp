@@ -19,7 +19,7 @@ protected:
     // Restarts the manager with this settings file.
     void restartWith(const std::string& text) {
         stopManager();
-        writeText(settingsPath, text);
+        writeFileText(settingsPath, text);
         startManager();
     }
 };
@@ -87,7 +87,7 @@ TEST_F(Settings, TypedTextsSelectTheirItemOrNone) {
         EXPECT_EQ(ExpertsForm->FWComboBox->currentIndex(), c.targetIndex);
         EXPECT_EQ(ExpertsForm->FWComboBox->count(), 7);
         form().SaveSettings();
-        const std::string saved = readText(settingsPath);
+        const std::string saved = readFileText(settingsPath);
         EXPECT_NE(saved.find("COM-Port=" + std::to_string(c.portIndex) + "\r\n"),
                   std::string::npos);
         EXPECT_NE(saved.find("UFIFFW=" + std::to_string(c.targetIndex) + "\r\n"),
@@ -101,7 +101,7 @@ TEST_F(Settings, ItemsOutsideTheListsSelectNothing) {
     EXPECT_EQ(form().selectedPort(), 0);
     EXPECT_EQ(ExpertsForm->FWComboBox->currentIndex(), -1);
     form().close();
-    const std::string saved = readText(settingsPath);
+    const std::string saved = readFileText(settingsPath);
     EXPECT_NE(saved.find("COM-Port=-1\r\n"), std::string::npos);
     EXPECT_NE(saved.find("UFIFFW=-1\r\n"), std::string::npos);
 }

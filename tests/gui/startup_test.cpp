@@ -29,7 +29,7 @@ TEST(StartUpWithoutLink, OnlyTheErrorBoxAndTheSettingsStayUntouched) {
         dialogs, [&](PhoneLink& link) { return link.bindLibrary(temp.path().string()); }, settings);
     EXPECT_FALSE(form);
     EXPECT_EQ(dialogs.messages, (std::vector<ShownMessage>{{"Unable to open GPB.DLL", "ERROR"}}));
-    EXPECT_EQ(readText(settings), "[Form]");
+    EXPECT_EQ(readFileText(settings), "[Form]");
 }
 
 TEST_F(StartUp, DefaultsWithoutASettingsFile) {
@@ -115,7 +115,7 @@ TEST_F(StartUp, AboutIsModalAndChangesNothing) {
 TEST_F(StartUp, ClosingWithoutASettingsFileWritesAllTenKeysInOrder) {
     ASSERT_FALSE(std::filesystem::exists(settingsPath));
     form().close();
-    EXPECT_EQ(readText(settingsPath), "[Form]\r\nTop=20\r\nLeft=240\r\nWidth=330\r\nHeight=420\r\n"
+    EXPECT_EQ(readFileText(settingsPath), "[Form]\r\nTop=20\r\nLeft=240\r\nWidth=330\r\nHeight=420\r\n"
                                       "[Manager]\r\nCOM-Port=0\r\nFirstBig=9\r\nBigSlots=21\r\n"
                                       "FirstSmall=10\r\nSmallSlots=5\r\nUFIFFW=0\r\n");
 }

@@ -164,7 +164,7 @@ TEST_F(Upload, YesConvertsForTheFirmwarePickedInThePrompt) {
                                "Refreshing section 18-9...", "Uploaded!"}));
     EXPECT_EQ(dialogs.messages, Messages{Success});
     EXPECT_EQ(SectionTable[1].formatWord, Ufif21Word);
-    EXPECT_NE(readText(settingsPath).find("UFIFFW=6\r\n"), std::string::npos);
+    EXPECT_NE(readFileText(settingsPath).find("UFIFFW=6\r\n"), std::string::npos);
     EXPECT_EQ(readBytes(temp.file("program.bin")), ufifProgram(Ufif20Word))
         << "the file on disk never changes";
 }
@@ -185,7 +185,7 @@ TEST_F(Upload, NoSendsUnchangedAndStillKeepsTheFirmwarePicked) {
     EXPECT_EQ(ExpertsForm->FWComboBox->parentWidget(), ExpertsForm);
     EXPECT_EQ(ExpertsForm->FWComboBox->pos(), QPoint(8, 24));
     EXPECT_EQ(phone.writes, std::vector<Bytes>{elfProgram(Ufif20Word)});
-    EXPECT_NE(readText(settingsPath).find("UFIFFW=4\r\n"), std::string::npos);
+    EXPECT_NE(readFileText(settingsPath).find("UFIFFW=4\r\n"), std::string::npos);
     EXPECT_EQ(statuses, (Texts{"Uploading data...", "Refreshing section 18-9...", "Uploaded!"}));
 }
 
@@ -202,7 +202,7 @@ TEST_F(Upload, CancelSendsNothingAndFreesTheMenu) {
     EXPECT_EQ(SectionTable[1].size, before.size);
     EXPECT_TRUE(LinkIdle) << "the context menu opens again";
     EXPECT_EQ(ExpertsForm->FWComboBox->parentWidget(), ExpertsForm);
-    EXPECT_NE(readText(settingsPath).find("UFIFFW=2\r\n"), std::string::npos);
+    EXPECT_NE(readFileText(settingsPath).find("UFIFFW=2\r\n"), std::string::npos);
 }
 
 TEST_F(Upload, ThePhonesSizeAfterTheWriteDecides) {

@@ -32,15 +32,6 @@ void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const std::string& path, const std::string& text) {
-    writeBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
 void ManagerFixture::SetUp() {
     phone.reset();
     LinkIdle = false;

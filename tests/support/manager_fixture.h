@@ -25,8 +25,6 @@ private:
 
 std::vector<std::uint8_t> readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::string readText(const std::string& path);
-void writeText(const std::string& path, const std::string& text);
 
 // The manager as the program starts it, with the fake phone bound and scripted dialogs; the
 // main window has been shown, so the settings are loaded.

@@ -10,12 +10,6 @@
 
 #include <array>
 
-namespace {
-
-constexpr int HeaderLength = 128;
-
-} // namespace
-
 int TForm1::probeSection(int group, int slot) {
     SectionEntry& entry = SectionTable[static_cast<std::size_t>(rowShowing(group, slot))];
     setStatusText("Refreshing section " + CommandTexts::sectionAddress(group, slot) + "...");
@@ -43,8 +37,8 @@ int TForm1::probeSection(int group, int slot) {
     }
 
     // Zeroed first, so bytes beyond a short read never carry another section's header.
-    std::array<std::uint8_t, HeaderLength> header{};
-    const int read = link_.ReadNVMFile(group, slot, header.data(), HeaderLength);
+    std::array<std::uint8_t, SectionHeaderSize> header{};
+    const int read = link_.ReadNVMFile(group, slot, header.data(), SectionHeaderSize);
     if (read < 0) {
         dialogs_.showMessage(CommandTexts::errorReadingSection(group, slot), ErrorCaption);
         LinkIdle = true;

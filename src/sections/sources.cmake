@@ -14,4 +14,5 @@ list(APPEND ZAV_GUI_SOURCES
   src/sections/refresh_action.cpp
   src/sections/grid_draw_cell.cpp
   src/sections/context_menu.cpp
+  src/sections/selected_section.cpp
 )

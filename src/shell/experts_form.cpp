@@ -112,17 +112,26 @@ void TExpertsForm::Button3Click() {
     SSME2->setText("14");
 }
 
+SlotRanges TExpertsForm::editedRanges() const {
+    const auto value = [](const MaskEdit* edit) {
+        return parseIntText(edit->text().toStdString());
+    };
+    SlotRanges ranges;
+    ranges.firstBig = value(BSME1);
+    ranges.bigSlots = value(BSME2) - ranges.firstBig + 1;
+    ranges.firstSmall = value(SSME1);
+    ranges.smallSlots = value(SSME2) - ranges.firstSmall + 1;
+    return ranges;
+}
+
 void TExpertsForm::accept() {
     try {
-        const std::int64_t firstBig = parseIntText(BSME1->text().toStdString());
-        const std::int64_t lastBig = parseIntText(BSME2->text().toStdString());
-        const std::int64_t firstSmall = parseIntText(SSME1->text().toStdString());
-        const std::int64_t lastSmall = parseIntText(SSME2->text().toStdString());
-        if (lastBig < firstBig || lastSmall < firstSmall) {
+        const SlotRanges ranges = editedRanges();
+        if (ranges.bigSlots < 1 || ranges.smallSlots < 1) {
             dialogs_.showMessage(LastSlotBelowFirstText, ErrorCaption);
             return;
         }
-        if ((lastBig - firstBig + 1) + (lastSmall - firstSmall + 1) > MaxSlotRows) {
+        if (ranges.bigSlots + ranges.smallSlots > MaxSlotRows) {
             dialogs_.showMessage(TooManySlotsText, ErrorCaption);
             return;
         }

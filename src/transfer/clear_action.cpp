@@ -1,7 +1,7 @@
 #include "link/link_idle.h"
+#include "sections/selected_section.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
-#include "transfer/selected_section.h"
 
 // Erases the selected section. No confirmation: the context menu is the confirmation, and
 // Convert runs this as one of its steps.

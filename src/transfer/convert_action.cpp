@@ -1,11 +1,11 @@
 #include "link/link_idle.h"
 #include "platform/file_io.h"
+#include "sections/selected_section.h"
 #include "shell/command_texts.h"
 #include "shell/experts_form.h"
 #include "shell/main_form.h"
 #include "transfer/section_read.h"
 #include "transfer/section_upload.h"
-#include "transfer/selected_section.h"
 #include "transfer/transfer_sizes.h"
 #include "transfer/ufif_conversion.h"
 
@@ -63,16 +63,12 @@ void TForm1::ConvertActionExecute() {
         return;
     LinkIdleGuard idleAgain;
     LinkIdle = false;
-    setStatusText(CommandTexts::DownloadingData);
-    if (!enterGbpMode())
-        return;
     Bytes buffer(ConvertBufferSize);
-    const auto n = readSectionInto(*this, *at, buffer);
-    const bool fits = n && fitsConvertBuffer(*this, *at, *n);
-    link_.EndGBPMode();
-    if (!fits)
+    const auto n = downloadSection(*this, *at, buffer, [this, at](std::size_t read) {
+        return fitsConvertBuffer(*this, *at, read);
+    });
+    if (!n)
         return;
-    LinkIdle = true;
     setStatusText(CommandTexts::Downloaded);
 
     if (const auto headerOffset = isUfif20Image(buffer.data(), *n))

@@ -1,9 +1,9 @@
 #include "link/link_idle.h"
 #include "platform/dialog_service.h"
+#include "sections/selected_section.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
 #include "transfer/section_read.h"
-#include "transfer/selected_section.h"
 #include "transfer/transfer_sizes.h"
 
 // Copies the selected section into a file the user names. A section longer than the buffer is
@@ -14,16 +14,11 @@ void TForm1::DownloadActionExecute() {
         return;
     LinkIdleGuard idleAgain;
     LinkIdle = false;
-    setStatusText(CommandTexts::DownloadingData);
-    if (!enterGbpMode())
-        return;
     Bytes buffer(DownloadBufferSize);
-    const auto n = readSectionInto(*this, *at, buffer);
-    link_.EndGBPMode();
+    const auto n = downloadSection(*this, *at, buffer);
     if (!n)
         return;
     // The phone is free again before the user takes their time over the file name.
-    LinkIdle = true;
     if (const auto path = dialogs_.chooseFile(FileDialogId::SaveDialog1))
         writeFileBytes(*path, buffer.data(), *n);
     setStatusText(CommandTexts::Downloaded);

@@ -1,9 +1,9 @@
 #include "link/link_idle.h"
+#include "sections/selected_section.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
 #include "transfer/picture_viewer.h"
 #include "transfer/section_read.h"
-#include "transfer/selected_section.h"
 #include "transfer/transfer_sizes.h"
 
 namespace {
@@ -19,15 +19,10 @@ void TForm1::PlayGIFActionExecute() {
         return;
     LinkIdleGuard idleAgain;
     LinkIdle = false;
-    setStatusText(CommandTexts::DownloadingData);
-    if (!enterGbpMode())
-        return;
     Bytes buffer(PlayGifBufferSize);
-    const auto n = readSectionInto(*this, *at, buffer);
-    link_.EndGBPMode();
+    const auto n = downloadSection(*this, *at, buffer);
     if (!n)
         return;
-    LinkIdle = true;
     setStatusText(CommandTexts::Downloaded);
     writeFileBytes(ScratchGifName, buffer.data(), *n);
     showPicture(ScratchGifName);

@@ -9,7 +9,6 @@ list(APPEND ZAV_GUI_SOURCES
   src/transfer/summ_size.cpp
   src/transfer/upload_action.cpp
   src/transfer/convert_action.cpp
-  src/transfer/selected_section.cpp
   src/transfer/section_read.cpp
   src/transfer/section_upload.cpp
   src/transfer/picture_viewer.cpp

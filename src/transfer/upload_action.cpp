@@ -1,10 +1,10 @@
 #include "link/link_idle.h"
 #include "platform/dialog_service.h"
+#include "sections/selected_section.h"
 #include "shell/command_texts.h"
 #include "shell/main_form.h"
 #include "transfer/ok_bottom_dlg.h"
 #include "transfer/section_upload.h"
-#include "transfer/selected_section.h"
 #include "transfer/transfer_sizes.h"
 #include "transfer/ufif_conversion.h"
 

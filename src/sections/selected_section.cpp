@@ -1,10 +1,11 @@
-#include "transfer/selected_section.h"
+#include "sections/selected_section.h"
 
+#include "sections/slot_row.h"
 #include "shell/main_form.h"
 
 std::optional<SectionAddress> selectedSection(const TForm1& form) {
     const int row = form.currentRow();
-    if (row < 1 || row >= gridRowCount())
+    if (!isSlotRow(row))
         return std::nullopt;
     return addressForRow(row);
 }

@@ -11,8 +11,6 @@
 #include "sample_images/ufif2_library.h"
 #include "sample_images/ufif_program.h"
 
-#include <fstream>
-
 namespace {
 
 // Programs built for one firmware version carry it in their format word.
@@ -21,13 +19,6 @@ constexpr std::uint32_t FirmwareJ5Word = 0x20036005; // 3.6/5
 
 // "Часы 2.1" (clock) in Windows-1251, the 8-bit code page of the phone's names.
 constexpr std::string_view CyrillicClockName = "\xD7\xE0\xF1\xFB 2.1";
-
-std::vector<std::uint32_t> allFirmwareAddresses() {
-    std::vector<std::uint32_t> words;
-    for (const SymbolEntry& symbol : firmwareSymbols())
-        words.push_back(symbol.address);
-    return words;
-}
 
 } // namespace
 
@@ -50,9 +41,11 @@ std::vector<DemoSection> demoSections() {
          buildUfifProgram(Ufif21FormatWord, "Big Game 2.1", 30720)},
         {{18, 20}, "UFIF program for 3.6/5", buildUfifProgram(FirmwareJ5Word, "Radio", 4608)},
         {{2, 10}, "UFIF2 library", buildUfif2Library(0x00020009, 16, 1792)},
-        {{2, 11}, "PRG3 library", buildPrg3LibraryImage(2, allFirmwareAddresses())},
+        {{2, 11}, "PRG3 library", buildPrg3LibraryImage(2, addressesOf(firmwareSymbols()))},
         {{2, 12}, "small PRG 3 program", buildPrg3Program("Tiny", 960)},
-        {{2, 16}, "PRG3 library", buildPrg3LibraryImage(Prg3LibraryRelease, prg3LibraryWords())},
+        {{2, 16},
+         "PRG3 library",
+         buildPrg3LibraryImage(Prg3LibraryRelease, addressesOf(prg3LibraryEntries()))},
         {{2, 17}, "UFIF2 library", buildUfif2Library(0x00030002, 48, 12288)},
         {{2, 18}, "preferences record", buildPreferencesRecord()},
     };
@@ -60,12 +53,7 @@ std::vector<DemoSection> demoSections() {
 
 bool writeDemoContent(const std::filesystem::path& folder) {
     for (const DemoSection& section : demoSections()) {
-        std::ofstream out(folder / sectionFileName(section.address),
-                          std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(section.bytes.data()),
-                  static_cast<std::streamsize>(section.bytes.size()));
-        out.close();
-        if (!out)
+        if (!writeByteImage(folder / sectionFileName(section.address), section.bytes))
             return false;
     }
     return true;

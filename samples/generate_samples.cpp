@@ -1,10 +1,10 @@
 // Writes the sample files into a folder: generate_samples <folder>.
 
+#include "sample_images/byte_image.h"
 #include "sample_images/sample_files.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -20,11 +20,7 @@ int main(int argc, char** argv) {
     }
     for (const SampleFile& file : buildSampleFiles()) {
         const std::filesystem::path path = folder / file.name;
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file.bytes.data()),
-                  static_cast<std::streamsize>(file.bytes.size()));
-        out.close();
-        if (!out) {
+        if (!writeByteImage(path, file.bytes)) {
             std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
             return 1;
         }

@@ -3,6 +3,7 @@
 #include "platform/little_endian.h"
 
 #include <algorithm>
+#include <fstream>
 
 void appendWord(ByteImage& image, std::uint32_t word) {
     const std::size_t offset = image.size();
@@ -25,12 +26,14 @@ void appendTextField(ByteImage& image, std::string_view text, std::size_t fieldS
     image.insert(image.end(), fieldSize - kept, 0);
 }
 
-void putWord(ByteImage& image, std::size_t offset, std::uint32_t word) {
-    if (image.size() < offset + 4)
-        image.resize(offset + 4, 0);
-    writeWordLe(image.data(), offset, word);
-}
-
 std::uint32_t wordAt(const ByteImage& image, std::size_t offset) {
     return wordFits(offset, image.size()) ? readWordLe(image.data(), offset) : 0;
+}
+
+bool writeByteImage(const std::filesystem::path& path, const ByteImage& image) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+    out.close();
+    return static_cast<bool>(out);
 }

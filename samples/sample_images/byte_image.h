@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -20,8 +21,8 @@ void appendBytes(ByteImage& image, std::string_view bytes);
 // Appends a fixed-size text field: the text cut to the field, then zero bytes up to its end.
 void appendTextField(ByteImage& image, std::string_view text, std::size_t fieldSize);
 
-// Stores a word at an offset; the image grows with zeros when the word lies past its end.
-void putWord(ByteImage& image, std::size_t offset, std::uint32_t word);
-
 // The word at an offset, or 0 when it does not lie wholly inside the image.
 std::uint32_t wordAt(const ByteImage& image, std::size_t offset);
+
+// Creates (or replaces) the file with exactly the image's bytes; false when it cannot be written.
+bool writeByteImage(const std::filesystem::path& path, const ByteImage& image);

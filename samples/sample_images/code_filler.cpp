@@ -20,13 +20,11 @@ std::uint16_t nextInstruction(std::uint32_t& state) {
 
 void appendCodeFiller(ByteImage& image, std::size_t count, std::uint32_t seed) {
     std::uint32_t state = seed;
-    ByteImage words;
-    while (count > 0) {
-        words.clear();
-        appendHalfWord(words, nextInstruction(state));
-        appendHalfWord(words, nextInstruction(state));
-        const std::size_t taken = count < words.size() ? count : words.size();
-        image.insert(image.end(), words.begin(), words.begin() + static_cast<long>(taken));
-        count -= taken;
+    const std::size_t end = image.size() + count;
+    // Whole pairs, the last one cut at the end.
+    while (image.size() < end) {
+        appendHalfWord(image, nextInstruction(state));
+        appendHalfWord(image, nextInstruction(state));
     }
+    image.resize(end);
 }

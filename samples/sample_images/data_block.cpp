@@ -5,7 +5,7 @@
 ByteImage buildDataBlock(std::size_t size) {
     constexpr std::string_view Record = "Notes: call Lena at 19:30, buy batteries.";
     ByteImage image;
-    appendBytes(image, Record.substr(0, size < Record.size() ? size : Record.size()));
+    appendBytes(image, Record.substr(0, size));
     std::uint32_t state = 0x2A17;
     while (image.size() < size) {
         state = state * 1103515245u + 12345u;

@@ -8,9 +8,9 @@
 // A minimal 32-bit little-endian ARM ELF executable with one loadable segment: the 52-byte ELF
 // header, one 32-byte program header right after it, then the segment's bytes.
 constexpr std::size_t ElfHeaderSize = 52;
-constexpr std::size_t ElfProgramHeaderOffset = 52;
 constexpr std::size_t ElfProgramHeaderSize = 32;
-constexpr std::size_t ElfSegmentOffset = 84;
+constexpr std::size_t ElfProgramHeaderOffset = ElfHeaderSize;
+constexpr std::size_t ElfSegmentOffset = ElfProgramHeaderOffset + ElfProgramHeaderSize;
 constexpr std::uint32_t ElfMagicWord = 0x464C457F; // 7F 'E' 'L' 'F'
 
 // Wraps a program image (for example a UFIF program) as the ELF's only segment, loaded at

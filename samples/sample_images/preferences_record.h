@@ -14,6 +14,4 @@ struct PreferencesValues {
     std::uint8_t autorunGroup = 0;
 };
 
-constexpr std::size_t PreferencesRecordSize = 12;
-
 ByteImage buildPreferencesRecord(const PreferencesValues& values = {});

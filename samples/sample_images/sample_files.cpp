@@ -16,9 +16,8 @@ ByteImage textBytes(const std::string& text) {
 } // namespace
 
 std::vector<SampleFile> buildSampleFiles() {
-    const ByteImage hello = buildUfif20Program("Hello UFIF 2.0", 6144);
     return {
-        {"hello_ufif20.prg", hello},
+        {"hello_ufif20.prg", buildUfif20Program("Hello UFIF 2.0", 6144)},
         {"hello_ufif20.elf", wrapInElf(buildUfif20Program("Hello ELF", 6144), Ufif20OldBase)},
         {"clock_ufif21.prg", buildUfifProgram(Ufif21FormatWord, "Clock 2.1", 5120)},
         {"notes_prg3.prg", buildPrg3Program("Notes PRG3", 3072)},

@@ -62,9 +62,9 @@ std::vector<SymbolEntry> prg3LibraryEntries() {
     return entries;
 }
 
-std::vector<std::uint32_t> prg3LibraryWords() {
-    std::vector<std::uint32_t> words;
-    for (const SymbolEntry& entry : prg3LibraryEntries())
-        words.push_back(entry.address);
-    return words;
+std::vector<std::uint32_t> addressesOf(const std::vector<SymbolEntry>& entries) {
+    std::vector<std::uint32_t> addresses;
+    for (const SymbolEntry& entry : entries)
+        addresses.push_back(entry.address);
+    return addresses;
 }

@@ -24,5 +24,5 @@ std::vector<SymbolEntry> prg3LibraryEntries();
 // The release number of the PRG3 library built from those entries.
 constexpr std::uint32_t Prg3LibraryRelease = 3;
 
-// The words of the PRG3 library's entries (without the release word).
-std::vector<std::uint32_t> prg3LibraryWords();
+// The addresses of the entries in order: the words a PRG3 library keeps for them.
+std::vector<std::uint32_t> addressesOf(const std::vector<SymbolEntry>& entries);

@@ -10,9 +10,7 @@
 // A UFIF program: the format word, a 16-byte name field, then the body.
 constexpr std::uint32_t Ufif20FormatWord = 0x20000000;
 constexpr std::uint32_t Ufif21FormatWord = 0x20010000;
-constexpr std::size_t UfifNameOffset = 4;
 constexpr std::size_t UfifNameSize = 16;
-constexpr std::size_t UfifBodyOffset = 20;
 
 // The words of a UFIF 2.0 body that the 2.0 to 2.1 conversion relocates. Addresses are counted
 // from the old base and are moved only strictly inside (old base, window end).

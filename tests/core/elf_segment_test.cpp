@@ -1,10 +1,9 @@
 #include "sections/elf_segment.h"
 
-#include "platform/little_endian.h"
+#include "exact_image.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -31,15 +30,11 @@ const ElfSegmentCase ElfSegmentCases[] = {
 
 TEST(ElfFirstSegmentOffset, FollowsTheProgramHeaderTable) {
     for (const auto& c : ElfSegmentCases) {
-        std::vector<std::uint8_t> image(std::max<std::size_t>(c.length, 128));
-        writeWordLe(image.data(), 0, 0x464C457F);
-        writeWordLe(image.data(), 28, c.tableOffset);
+        std::vector<ImageWord> words = {{0, 0x464C457F}, {28, c.tableOffset}};
         if (c.tableOffset <= 120)
-            writeWordLe(image.data(), c.tableOffset + 4, c.segment);
-        // A buffer of exactly the given length, so that a read past it shows under ASan.
-        const std::vector<std::uint8_t> exact(
-            image.begin(), image.begin() + static_cast<std::ptrdiff_t>(c.length));
-        EXPECT_EQ(elfFirstSegmentOffset(exact.data(), exact.size()), c.expected) << c.what;
+            words.push_back({c.tableOffset + 4, c.segment});
+        const std::vector<std::uint8_t> image = exactImage(c.length, words);
+        EXPECT_EQ(elfFirstSegmentOffset(image.data(), image.size()), c.expected) << c.what;
     }
 }
 

@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
-
-namespace fs = std::filesystem;
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -17,7 +13,6 @@ protected:
 
     // Each test has a folder of its own, so suites running side by side never share one.
     TempFolder temp;
-    fs::path folder = temp.path();
     std::string path = temp.file("manager.INI");
 };
 
@@ -52,7 +47,7 @@ TEST_F(IniFileTest, FirstWriteCreatesTheFile) {
 }
 
 TEST_F(IniFileTest, UnwritableFileNamesTheFile) {
-    const std::string inMissingFolder = (folder / "no" / "such" / "x.INI").string();
+    const std::string inMissingFolder = temp.file("no/such/x.INI");
     IniFile file(inMissingFolder);
     try {
         file.writeInteger("Form", "Top", 1);

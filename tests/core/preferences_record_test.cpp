@@ -32,7 +32,7 @@ PreferencesView view(std::optional<int> menuItem, std::uint8_t menuByte, int lib
     return v;
 }
 
-const PreferencesRecordBytes Dirty = {'Z', 'A', 'V', '2', 7, 0, 20, 3, 9, 18, 0, 0};
+const PreferencesRecordBytes Dirty = record(7, 20, 3, 9, 18);
 
 const DecodeCase DecodeCases[] = {
     {"full record", record(7, 20, 3, 9, 18), 12, view(1, 7, 3, 20, true, 18, 9)},

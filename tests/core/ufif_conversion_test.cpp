@@ -1,5 +1,6 @@
 #include "transfer/ufif_conversion.h"
 
+#include "exact_image.h"
 #include "platform/zav_error.h"
 
 #include <gtest/gtest.h>
@@ -21,27 +22,12 @@ constexpr const char* WindowEndTarget = "0x370000 - J7/70 3.10/4";
 constexpr std::uint32_t Z7Shift = 0x37BDD8 - OldBase;
 constexpr std::uint32_t WindowEndShift = 0x370000 - OldBase;
 
-struct Word {
-    std::size_t at;
-    std::uint32_t value;
-};
-
-// An image of exactly n bytes, so that any access past its end shows under ASan. Words that
-// run past the end keep only their leading bytes.
-std::vector<std::uint8_t> makeImage(std::size_t n, const std::vector<Word>& words) {
-    std::vector<std::uint8_t> image(n);
-    for (const auto& w : words)
-        for (std::size_t i = 0; i < 4 && w.at + i < n; ++i)
-            image[w.at + i] = static_cast<std::uint8_t>(w.value >> (8 * i));
-    return image;
-}
-
 // ---- isUfif20Image
 
 struct DetectionCase {
     const char* what;
     std::size_t n;
-    std::vector<Word> words;
+    std::vector<ImageWord> words;
     std::optional<std::size_t> header;
 };
 
@@ -89,7 +75,7 @@ const DetectionCase DetectionCases[] = {
 
 TEST(IsUfif20Image, FindsTheUfifHeader) {
     for (const auto& c : DetectionCases) {
-        const auto image = makeImage(c.n, c.words);
+        const auto image = exactImage(c.n, c.words);
         EXPECT_EQ(isUfif20Image(image.data(), image.size()), c.header) << c.what;
     }
 }
@@ -149,12 +135,12 @@ struct ConversionCase {
     const char* target;
     std::size_t n;
     std::size_t header;
-    std::vector<Word> before;
-    std::vector<Word> changes; // the words that differ afterwards; every other byte must stay
+    std::vector<ImageWord> before;
+    std::vector<ImageWord> changes; // the words that differ afterwards; every other byte must stay
 };
 
 // Both patterns with their addresses, a fixed address word and the model word.
-const std::vector<Word> MixedImage = {
+const std::vector<ImageWord> MixedImage = {
     {0, Ufif20},    {20, Pattern1}, {28, 0x36A9D1}, {32, Pattern2},
     {56, 0x36B000}, {64, 0x36AC74}, {68, 0x820000}, {72, 0x36AE1C},
 };
@@ -367,10 +353,10 @@ const ConversionCase ConversionCases[] = {
 
 TEST(ConvertToUfif21, RewritesExactlyTheKnownWords) {
     for (const auto& c : ConversionCases) {
-        auto image = makeImage(c.n, c.before);
-        std::vector<Word> after = c.before;
+        auto image = exactImage(c.n, c.before);
+        std::vector<ImageWord> after = c.before;
         after.insert(after.end(), c.changes.begin(), c.changes.end());
-        const auto expected = makeImage(c.n, after);
+        const auto expected = exactImage(c.n, after);
 
         convertToUfif21(image.data(), image.size(), c.header, parseFirmwareTarget(c.target));
         EXPECT_EQ(image, expected) << c.what;

@@ -2,14 +2,11 @@
 #include "header_layout.h"
 #include "phone_config.h"
 
-#include "sample_images/prg3_library_image.h"
+#include "mod/prg3_library_text.h"
+#include "platform/file_io.h"
 #include "sample_images/sample_texts.h"
-#include "sample_images/ufif_program.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
-#include <sstream>
 
 namespace {
 
@@ -42,17 +39,13 @@ const DemoCase DemoCases[] = {
     {{2, 18}, HeaderKind::Data, 0, 12, 12},
 };
 
-std::string addressText(SectionAddress address) {
-    return sectionFileName(address);
-}
-
 TEST(DemoContent, HoldsOneSectionOfEachKindWhereTheGridLooks) {
     const std::vector<DemoSection> sections = demoSections();
     ASSERT_EQ(sections.size(), std::size(DemoCases));
     for (std::size_t i = 0; i < sections.size(); ++i) {
         const DemoCase& expected = DemoCases[i];
         const DemoSection& section = sections[i];
-        SCOPED_TRACE(addressText(expected.address));
+        SCOPED_TRACE(sectionFileName(expected.address));
         EXPECT_EQ(section.address, expected.address);
         const HeaderReading reading = readHeader(section.bytes);
         EXPECT_STREQ(headerKindName(reading.kind), headerKindName(expected.kind));
@@ -85,25 +78,15 @@ TEST(DemoContent, PreferencesPointAtTheLibraryInTwoSeventeen) {
     EXPECT_EQ(sections.back().bytes, (ByteImage{'Z', 'A', 'V', '2', 3, 0, 17, 2, 0, 0, 0, 0}));
 }
 
-// The PRG3 library in 02-16 is what uploading the sample library text would write: the release
-// word, then the hexadecimal address before the first blank of each entry line.
+// The PRG3 library in 02-16 is what uploading the sample library text writes, read by the
+// manager's own code for that upload.
 TEST(DemoContent, Prg3LibraryIsTheSampleLibraryTextsImage) {
-    std::istringstream text(buildPrg3LibraryText());
-    std::uint32_t release = 0;
-    std::vector<std::uint32_t> words;
-    for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.rfind("RELEASE=", 0) == 0)
-            release = static_cast<std::uint32_t>(line[8] - '0');
-        else if (!line.empty() && line[0] != '#')
-            words.push_back(static_cast<std::uint32_t>(
-                std::stoul(line.substr(0, line.find(' ')), nullptr, 16)));
-    }
+    const Prg3LibraryImage uploaded = buildPrg3LibraryImage(splitTextLines(buildPrg3LibraryText()));
+    ASSERT_FALSE(uploaded.tooBig);
     const std::vector<DemoSection> sections = demoSections();
     const DemoSection& library = sections[14];
     ASSERT_EQ(library.address, (SectionAddress{2, 16}));
-    EXPECT_EQ(library.bytes, buildPrg3LibraryImage(release, words));
+    EXPECT_EQ(library.bytes, prg3LibraryBytes(uploaded.words));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // A fresh, empty folder of its own under the system's temporary folder, removed with
 // everything in it when the object goes.
 class TempFolder {
-  public:
+public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -15,25 +17,27 @@ class TempFolder {
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
 // Sets (or, given null, removes) an environment variable for one scope and puts back what was
 // there before.
 class ScopedEnvironment {
-  public:
+public:
     ScopedEnvironment(std::string name, const char* value);
     ~ScopedEnvironment();
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-  private:
+private:
     std::string name_;
     bool hadValue_ = false;
     std::string oldValue_;
 };
 
-// Whole-file text helpers for the tests.
+// Whole-file helpers for the tests, as text and as bytes.
 std::string readFileText(const std::filesystem::path& file);
 void writeFileText(const std::filesystem::path& file, const std::string& text);
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);

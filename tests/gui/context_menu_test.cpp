@@ -18,6 +18,10 @@ namespace {
 
 using Offered = std::vector<std::string>;
 
+// What the menu offers for a program, and for a picture.
+const Offered ProgramCommands{"Refresh", "Upload", "Clear", "Download"};
+const Offered GifCommands{"Refresh", "Upload", "Clear", "Download", "Play GIF"};
+
 class SectionContextMenu : public ManagerFixture {
 protected:
     void TearDown() override {
@@ -63,20 +67,16 @@ TEST_F(SectionContextMenu, OffersTheCommandsThatSuitTheSelectedRowsKind) {
         std::uint32_t word;
         Offered offered;
     };
-    const Offered programCommands{"Refresh", "Upload", "Clear", "Download"};
     const Case cases[] = {
-        {"picture",
-         SectionKind::Gif,
-         0x20000000,
-         {"Refresh", "Upload", "Clear", "Download", "Play GIF"}},
+        {"picture", SectionKind::Gif, 0x20000000, GifCommands},
         {"empty", SectionKind::Empty, 0x20000000, {"Refresh", "Upload"}},
         {"UFIF 2.0 program",
          SectionKind::Program,
          0x20000000,
          {"Refresh", "Upload", "Clear", "Download", "Convert to UFIF2.1"}},
-        {"UFIF 2.0 with a build number", SectionKind::Program, 0x20000001, programCommands},
-        {"UFIF 2.1 program", SectionKind::Program, 0x20010000, programCommands},
-        {"program probed without its header", SectionKind::Program, 0, programCommands},
+        {"UFIF 2.0 with a build number", SectionKind::Program, 0x20000001, ProgramCommands},
+        {"UFIF 2.1 program", SectionKind::Program, 0x20010000, ProgramCommands},
+        {"program probed without its header", SectionKind::Program, 0, ProgramCommands},
         {"library, ringer or data",
          SectionKind::Other,
          0x20000000,
@@ -108,7 +108,7 @@ TEST_F(SectionContextMenu, ClosedUntilTheFirstCommandHasEndedAndWhileOneRuns) {
     form().Button1->click();
     click(Qt::RightButton, rowPoint(1));
     EXPECT_TRUE(menuOpen());
-    EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));
+    EXPECT_EQ(enabledActions(), GifCommands);
     closeMenu();
 
     // A command's box comes before the command has ended: no menu over it.
@@ -135,7 +135,7 @@ TEST_F(SectionContextMenu, WhileACommandRunsTheLastOfferStands) {
     selectRow(6);
     click(Qt::RightButton, rowPoint(6));
     EXPECT_FALSE(menuOpen());
-    EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));
+    EXPECT_EQ(enabledActions(), GifCommands);
 }
 
 TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePointer) {
@@ -150,7 +150,7 @@ TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePoint
     click(Qt::RightButton, rowPoint(5));
     EXPECT_EQ(form().DrawGrid1->currentGridRow(), 3);
     EXPECT_TRUE(menuOpen());
-    EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));
+    EXPECT_EQ(enabledActions(), GifCommands);
     closeMenu();
 
     // The header row is part of the grid too: a left click there keeps the selection, a right
@@ -161,7 +161,7 @@ TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePoint
     click(Qt::RightButton, QPoint(100, 10), header);
     EXPECT_EQ(form().DrawGrid1->currentGridRow(), 3);
     EXPECT_TRUE(menuOpen());
-    EXPECT_EQ(enabledActions(), (Offered{"Refresh", "Upload", "Clear", "Download", "Play GIF"}));
+    EXPECT_EQ(enabledActions(), GifCommands);
     closeMenu();
 
     // The command chosen from the menu works on the selected row too: 18-11.
@@ -172,10 +172,7 @@ TEST_F(SectionContextMenu, ARightClickActsOnTheSelectedRowNotTheOneUnderThePoint
 }
 
 TEST_F(SectionContextMenu, NothingWithoutSlotRows) {
-    stopManager();
-    const std::string settings = "[Manager]\r\nBigSlots=0\r\nSmallSlots=0\r\n";
-    writeFileText(settingsPath, settings);
-    startManager();
+    restartWith("[Manager]\r\nBigSlots=0\r\nSmallSlots=0\r\n");
     LinkIdle = true;
     QWidget* viewport = form().DrawGrid1->viewport();
     click(Qt::RightButton, QPoint(viewport->width() / 2, viewport->height() / 2));

@@ -13,10 +13,10 @@ using DeveloperTools = ModCommandFixture;
 TEST_F(DeveloperTools, MergeTakesTheReferenceOrderAndTheSourceAddresses) {
     ScopedCurrentFolder here(temp.path());
     writeFileText(temp.file("514lg4.lib"), "# reference\n#RELEASE=5\nA0 printf\nA4 missing\n"
-                                        "A8 strlen\nAC malloc\n");
+                                           "A8 strlen\nAC malloc\n");
     // Header lines after the first entry are not copied, but their names still match.
     writeFileText(temp.file("fw.lib"), "# firmware 3.10\r\n#RELEASE=7\r\n10 strlen\r\n20 printf\r\n"
-                                    "#30 malloc\r\n40 printf\r\n50 malloc\r\n");
+                                       "#30 malloc\r\n40 printf\r\n50 malloc\r\n");
     dialogs.fileAnswers = {temp.file("fw.lib")};
     LinkIdle = false;
 
@@ -89,13 +89,10 @@ TEST_F(DeveloperTools, RawUploadSendsAtMost64KiBInto17_19) {
 
     form().Button9->click();
 
-    EXPECT_EQ(phone.calls, joined({inGbpMode({"WriteNVMFile(17,19,65536)"}),
-                                   inGbpMode({"GetNVMFileSize(17,19)"})}));
+    EXPECT_EQ(phone.calls, verifiedWriteCalls("17,19", 65536));
     ASSERT_EQ(phone.writes.size(), 1u);
     EXPECT_EQ(phone.writes[0], std::vector<std::uint8_t>(file.begin(), file.begin() + 65536));
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"status: Uploading data...", "status: Checking data...",
-                                        uploadedBox(65536), "status: Uploaded!"}));
+    EXPECT_EQ(seen, uploadedSeen(65536));
     EXPECT_EQ(dialogs.fileDialogsShown, std::vector<FileDialogId>{FileDialogId::OpenDialog1});
     EXPECT_TRUE(LinkIdle);
 }

@@ -12,7 +12,6 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -22,17 +21,6 @@ namespace fs = std::filesystem;
 
 // The stand-in library keeps the phone's memory where this variable points.
 constexpr const char* PhoneFolderVariable = "GBP_PHONE_DIR";
-
-// Points the stand-in library at a memory folder for the length of a test.
-class ScopedPhoneFolder {
-public:
-    explicit ScopedPhoneFolder(const fs::path& folder) {
-        setenv(PhoneFolderVariable, folder.string().c_str(), 1);
-    }
-    ~ScopedPhoneFolder() { unsetenv(PhoneFolderVariable); }
-    ScopedPhoneFolder(const ScopedPhoneFolder&) = delete;
-    ScopedPhoneFolder& operator=(const ScopedPhoneFolder&) = delete;
-};
 
 // The test program and the stand-in library are built into the same folder.
 fs::path programFolder() {
@@ -53,14 +41,9 @@ TEST(EndToEnd, FullRefreshOfTheDemoPhoneShowsEveryKindOfSection) {
     TempFolder temp;
     const fs::path memory = temp.path() / "phone-nvm"; // created by the library on first use
     ASSERT_FALSE(fs::exists(memory));
-    ScopedPhoneFolder phoneFolder(memory);
+    ScopedEnvironment phoneFolder(PhoneFolderVariable, memory.string().c_str());
 
-    LinkIdle = false;
-    FirstBig = DefaultFirstBig;
-    BigSlots = DefaultBigSlots;
-    FirstSmall = DefaultFirstSmall;
-    SmallSlots = DefaultSmallSlots;
-    resetSectionTable();
+    resetManagerGlobals();
     ScriptedDialogs dialogs;
     auto form = createManagerWindows(
         dialogs, [](PhoneLink& link) { return link.bindLibrary(programFolder().string()); },

@@ -1,4 +1,5 @@
 #include "mod_command_fixture.h"
+#include "numbered_bytes.h"
 
 #include "link/link_idle.h"
 
@@ -13,24 +14,6 @@ using Prg3LibraryUpload = ModCommandFixture;
 
 const std::vector<std::string> ReadPreferences = inGbpMode({"ReadNVMFile(2,18,12)"});
 const std::string TooBigBox = "ERROR: Can't uplod - library file too big!";
-
-std::vector<std::uint8_t> numberedBytes(std::size_t count) {
-    std::vector<std::uint8_t> bytes(count);
-    for (std::size_t i = 0; i < count; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    return bytes;
-}
-
-// A verified write of length bytes into group-slot, as the phone sees it.
-std::vector<std::string> verifiedWriteCalls(const std::string& section, std::size_t length) {
-    return joined({inGbpMode({"WriteNVMFile(" + section + "," + std::to_string(length) + ")"}),
-                   inGbpMode({"GetNVMFileSize(" + section + ")"})});
-}
-
-std::vector<std::string> uploadedSeen(std::size_t length) {
-    return {"status: Uploading data...", "status: Checking data...",
-            uploadedBox(static_cast<int>(length)), "status: Uploaded!"};
-}
 
 TEST_F(Ufif2LibraryUpload, GoesToTheSectionThePreferencesName) {
     struct Case {
@@ -155,8 +138,8 @@ TEST_F(Ufif2LibraryUpload, StopsWithoutWritingAnything) {
 
         form().Button5->click();
 
-        EXPECT_EQ(phone.calls, c.initResult ? std::vector<std::string>{"InitGBPMode(1)"}
-                                            : ReadPreferences);
+        EXPECT_EQ(phone.calls,
+                  c.initResult ? std::vector<std::string>{"InitGBPMode(1)"} : ReadPreferences);
         EXPECT_TRUE(phone.writes.empty());
         EXPECT_EQ(dialogs.questions.size(), c.questions);
         EXPECT_EQ(dialogs.fileDialogsShown.size(), c.fileDialogs);

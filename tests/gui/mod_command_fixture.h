@@ -1,6 +1,7 @@
 #pragma once
 
 #include "manager_fixture.h"
+#include "phone_call_sequences.h"
 
 #include "shell/main_form.h"
 
@@ -39,21 +40,6 @@ protected:
     std::vector<std::string> seen;
 };
 
-// The calls of one period of GBP mode on COM1 around the given calls.
-inline std::vector<std::string> inGbpMode(const std::vector<std::string>& calls) {
-    std::vector<std::string> period{"InitGBPMode(1)"};
-    period.insert(period.end(), calls.begin(), calls.end());
-    period.push_back("EndGBPMode()");
-    return period;
-}
-
-inline std::vector<std::string> joined(std::vector<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
 // A preferences record as the mod stores it in section 2-18.
 struct StoredPreferences {
     std::uint8_t menuMode = 3;
@@ -76,4 +62,17 @@ inline const std::string UploadErrorBox =
     "memory";
 inline std::string uploadedBox(int size) {
     return "OK!: Section uploaded sucsessfully! Size: " + std::to_string(size) + " bytes";
+}
+
+// A verified write of length bytes into a section ("2,16"), as the phone sees it: the write in
+// one period of GBP mode, the size check in the next.
+inline std::vector<std::string> verifiedWriteCalls(const std::string& section, std::size_t length) {
+    return joined({inGbpMode({"WriteNVMFile(" + section + "," + std::to_string(length) + ")"}),
+                   inGbpMode({"GetNVMFileSize(" + section + ")"})});
+}
+
+// What the user sees of an upload of length bytes whose verified write succeeds.
+inline std::vector<std::string> uploadedSeen(std::size_t length) {
+    return {"status: Uploading data...", "status: Checking data...",
+            uploadedBox(static_cast<int>(length)), "status: Uploaded!"};
 }

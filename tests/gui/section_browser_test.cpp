@@ -1,6 +1,7 @@
 #include "manager_fixture.h"
 
 #include "link/link_idle.h"
+#include "platform/little_endian.h"
 #include "sections/section_table.h"
 #include "sections/slot_map.h"
 #include "shell/main_form.h"
@@ -27,8 +28,7 @@ using Messages = std::vector<ShownMessage>;
 // A UFIF program: its format word, then its 16-byte name, padded to the section's size.
 Bytes ufifProgram(std::uint32_t word, const std::string& name, std::size_t size) {
     Bytes bytes(size, 0);
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
+    writeWordLe(bytes.data(), 0, word);
     std::copy(name.begin(), name.end(), bytes.begin() + 4);
     return bytes;
 }
@@ -90,11 +90,18 @@ private:
 
 class SectionBrowser : public ManagerFixture {
 public:
-    void fullRefresh() { form().Button1->click(); }
-    void refreshSelectedRow() {
-        form().RefreshAction->setEnabled(true);
-        form().RefreshAction->trigger();
+    // Each case of a table starts from a fresh phone, nothing shown yet, the link not idle, and
+    // every row showing the given entry.
+    void startCase(const SectionEntry& everyRow = Before) {
+        phone.reset();
+        statuses.clear();
+        dialogs.messages.clear();
+        SectionTable.fill(everyRow);
+        LinkIdle = false;
     }
+
+    void fullRefresh() { form().Button1->click(); }
+    void refreshSelectedRow() { choose(form().RefreshAction); }
     // A probe as the other commands call it, inside a period of GBP mode.
     int probe(int group, int slot) {
         form().link().InitGBPMode(1);
@@ -123,11 +130,7 @@ TEST_F(SectionFullRefresh, ProbesEverySlotInOnePeriodAndReadsHeadersOnlyWhenAske
     const SectionEntry empty{SectionKind::Empty, "< Empty >", 0, 0};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.additionalInfo ? "ticked" : "unticked");
-        phone.reset();
-        statuses.clear();
-        dialogs.messages.clear();
-        resetSectionTable();
-        LinkIdle = false;
+        startCase(SectionEntry{}); // blank rows, so that the word an emptied row keeps is 0
         phone.put(18, 9, ufifProgram(0x20031004, "Torch", 300));
         phone.put(18, 12, gifPicture(200));
         phone.put(18, 13, {});                         // exists, but holds nothing
@@ -182,10 +185,7 @@ TEST_F(SectionFullRefresh, AFailedProbeEndsOnlyItsOwnRange) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failingCall);
-        phone.reset();
-        statuses.clear();
-        dialogs.messages.clear();
-        markEveryRow();
+        startCase();
         for (int slot = 9; slot <= 29; ++slot)
             phone.put(18, slot, ufifProgram(0x20000000, "P", 1000));
         for (int slot = 10; slot <= 14; ++slot)
@@ -236,11 +236,7 @@ TEST_F(SectionBrowser, GbpModeRefusedChangesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
-        phone.reset();
-        statuses.clear();
-        dialogs.messages.clear();
-        markEveryRow();
-        LinkIdle = false;
+        startCase();
         phone.put(18, 9, ufifProgram(0x20000000, "P", 1000));
         phone.initResults = {-4};
         form().ComboBox1->setCurrentIndex(2);
@@ -274,11 +270,7 @@ TEST_F(SectionRefresh, ProbesTheSelectedRowInOnePeriod) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
-        phone.reset();
-        statuses.clear();
-        dialogs.messages.clear();
-        markEveryRow();
-        LinkIdle = false;
+        startCase();
         phone.put(c.group, c.slot, ufifProgram(0x20036005, "Radio", 4608));
         if (c.failingCall)
             phone.overrides[c.failingCall] = -7;
@@ -339,11 +331,7 @@ TEST_F(SectionProbe, ResultEntryAndBoxForEachAnswer) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        phone.reset();
-        statuses.clear();
-        dialogs.messages.clear();
-        markEveryRow();
-        LinkIdle = false;
+        startCase();
         c.arrange(phone);
         form().CheckBox1->setChecked(c.additionalInfo);
 
@@ -407,12 +395,7 @@ TEST_F(SectionProbe, AShortHeaderIsNotCompletedByThePreviousOne) {
 }
 
 TEST_F(SectionBrowser, WithoutSlotRowsFullRefreshOnlyReportsAndRefreshDoesNothing) {
-    stopManager();
-    writeBytes(settingsPath, [] {
-        const std::string text = "[Manager]\r\nBigSlots=0\r\nSmallSlots=0\r\n";
-        return Bytes(text.begin(), text.end());
-    }());
-    startManager();
+    restartWith("[Manager]\r\nBigSlots=0\r\nSmallSlots=0\r\n");
     ASSERT_EQ(form().DrawGrid1->rowCount(), 1);
 
     refreshSelectedRow();

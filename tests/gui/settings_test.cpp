@@ -14,15 +14,7 @@
 
 namespace {
 
-class Settings : public ManagerFixture {
-protected:
-    // Restarts the manager with this settings file.
-    void restartWith(const std::string& text) {
-        stopManager();
-        writeFileText(settingsPath, text);
-        startManager();
-    }
-};
+using Settings = ManagerFixture;
 
 TEST_F(Settings, ValuesAreAppliedAsRead) {
     restartWith("[Form]\nTop=30\nLeft=$64\nWidth=400\nHeight=0x1F4\n"

@@ -23,7 +23,7 @@ using StartUp = ManagerFixture;
 TEST(StartUpWithoutLink, OnlyTheErrorBoxAndTheSettingsStayUntouched) {
     TempFolder temp;
     const std::string settings = temp.file("zav3manager.INI");
-    writeBytes(settings, {'[', 'F', 'o', 'r', 'm', ']'});
+    writeFileText(settings, "[Form]");
     ScriptedDialogs dialogs;
     const auto form = createManagerWindows(
         dialogs, [&](PhoneLink& link) { return link.bindLibrary(temp.path().string()); }, settings);
@@ -115,9 +115,10 @@ TEST_F(StartUp, AboutIsModalAndChangesNothing) {
 TEST_F(StartUp, ClosingWithoutASettingsFileWritesAllTenKeysInOrder) {
     ASSERT_FALSE(std::filesystem::exists(settingsPath));
     form().close();
-    EXPECT_EQ(readFileText(settingsPath), "[Form]\r\nTop=20\r\nLeft=240\r\nWidth=330\r\nHeight=420\r\n"
-                                      "[Manager]\r\nCOM-Port=0\r\nFirstBig=9\r\nBigSlots=21\r\n"
-                                      "FirstSmall=10\r\nSmallSlots=5\r\nUFIFFW=0\r\n");
+    EXPECT_EQ(readFileText(settingsPath),
+              "[Form]\r\nTop=20\r\nLeft=240\r\nWidth=330\r\nHeight=420\r\n"
+              "[Manager]\r\nCOM-Port=0\r\nFirstBig=9\r\nBigSlots=21\r\n"
+              "FirstSmall=10\r\nSmallSlots=5\r\nUFIFFW=0\r\n");
 }
 
 TEST_F(StartUp, AnUnwritableSettingsFileIsReportedAndTheWindowStillCloses) {

@@ -12,34 +12,27 @@ namespace {
 using namespace transfer_test;
 namespace fs = std::filesystem;
 
-using Messages = std::vector<ShownMessage>;
-using Texts = std::vector<std::string>;
-
-const ShownMessage Success{"Section uploaded sucsessfully!", "OK!"};
 const ShownMessage RewriteFailed{
     "Section uploaded with error or out of memory!\nTry to upload again or free some NVM memory."
     "\nConverted program stored at temp.prg file!!!",
     "ERROR"};
-const ShownMessage CantInit{"Can't Init GPB Mode", "ERROR"};
 
-const Texts ReadPeriod{"InitGBPMode(1)", "ReadNVMFile(18,9,21504)", "GetNVMFileSize(18,9)",
-                       "EndGBPMode()"};
-const Texts ErasePeriod{"InitGBPMode(1)", "ClearNVMFile(18,9)", "GetNVMFileSize(18,9)",
-                        "EndGBPMode()"};
-
-Texts joined(std::initializer_list<Texts> parts) {
-    Texts all;
-    for (const Texts& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
+const Texts ReadPeriod = inGbpMode({"ReadNVMFile(18,9,21504)", "GetNVMFileSize(18,9)"});
+const Texts ErasePeriod = inGbpMode({"ClearNVMFile(18,9)", "GetNVMFileSize(18,9)"});
 
 Texts writePeriod(std::size_t n) {
-    return {"InitGBPMode(1)", "WriteNVMFile(18,9," + std::to_string(n) + ")", "EndGBPMode()"};
+    return inGbpMode({"WriteNVMFile(18,9," + std::to_string(n) + ")"});
 }
 
-const Texts CheckPeriod{"InitGBPMode(1)", "GetNVMFileSize(18,9)", "ReadNVMFile(18,9,128)",
-                        "EndGBPMode()"};
+const Texts CheckPeriod = inGbpMode({"GetNVMFileSize(18,9)", "ReadNVMFile(18,9,128)"});
+
+// What Convert makes of a UFIF 2.0 image whose UFIF header starts at the given offset, for the
+// first firmware of the list ("0x370000 - J7/70 3.10/4"): version 2.1, the address word moved.
+Bytes convertedForJ7(Bytes image, std::size_t header = 0) {
+    image[header + 2] = 1;
+    putWord(image, header + 20, movedAddress(0x36AC74, 0x370000));
+    return image;
+}
 
 class Convert : public TransferFixture {
 protected:
@@ -60,9 +53,7 @@ TEST_F(Convert, RewritesTheSectionAsUfif21AndKeepsACopy) {
 
     convert();
 
-    Bytes expected = original;
-    expected[ElfSegment + 2] = 1;
-    putWord(expected, ElfSegment + 20, movedAddress(0x36AC74, 0x370000));
+    const Bytes expected = convertedForJ7(original, ElfSegment);
     EXPECT_EQ(readBytes(tempPrg()), expected);
     EXPECT_EQ(phone.sections.at({18, 9}), expected);
     EXPECT_EQ(phone.calls, joined({ReadPeriod, ErasePeriod, writePeriod(160), CheckPeriod}));
@@ -179,9 +170,7 @@ TEST_F(Convert, WhenGbpModeFailsLaterTheProgramStaysInTheScratchFile) {
 
         convert();
 
-        Bytes converted = ufifProgram(Ufif20Word);
-        converted[2] = 1;
-        putWord(converted, 20, movedAddress(0x36AC74, 0x370000));
+        const Bytes converted = convertedForJ7(ufifProgram(Ufif20Word));
         EXPECT_EQ(phone.calls, c.calls);
         EXPECT_EQ(dialogs.messages, Messages{CantInit});
         EXPECT_EQ(statuses.back(), "Uploading data...");
@@ -198,11 +187,8 @@ TEST_F(Convert, AFailedEraseIsReportedAndTheProgramIsWrittenOverWhatIsThere) {
 
     convert();
 
-    Bytes converted = ufifProgram(Ufif20Word);
-    converted[2] = 1;
-    putWord(converted, 20, movedAddress(0x36AC74, 0x370000));
-    EXPECT_EQ(phone.calls,
-              joined({ReadPeriod, {"InitGBPMode(1)"}, writePeriod(64), CheckPeriod}));
+    const Bytes converted = convertedForJ7(ufifProgram(Ufif20Word));
+    EXPECT_EQ(phone.calls, joined({ReadPeriod, {"InitGBPMode(1)"}, writePeriod(64), CheckPeriod}));
     EXPECT_EQ(dialogs.messages, (Messages{CantInit, Success}));
     EXPECT_EQ(phone.sections.at({18, 9}), converted);
     EXPECT_EQ(readBytes(tempPrg()), converted);

@@ -13,11 +13,6 @@ namespace {
 using namespace transfer_test;
 namespace fs = std::filesystem;
 
-using Messages = std::vector<ShownMessage>;
-using Texts = std::vector<std::string>;
-
-const ShownMessage CantInit{"Can't Init GPB Mode", "ERROR"};
-
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -61,7 +56,7 @@ TEST_F(ReadCommands, SaveExactlyTheBytesTheLinkHandedOver) {
         choose(c.playGif ? form().PlayGIFAction : form().DownloadAction);
 
         const Bytes expected(content.begin(), content.begin() + static_cast<long>(c.saved));
-        EXPECT_EQ(phone.calls, (Texts{"InitGBPMode(1)", c.read, "EndGBPMode()"}));
+        EXPECT_EQ(phone.calls, inGbpMode({c.read}));
         EXPECT_EQ(statuses, (Texts{"Downloading data...", "Downloaded!"}));
         EXPECT_TRUE(dialogs.messages.empty());
         EXPECT_TRUE(LinkIdle);
@@ -86,7 +81,7 @@ TEST_F(ReadCommands, ActOnTheSelectedRowOfEitherGroup) {
     selectRow(24); // the third small slot
     dialogs.fileAnswers = {temp.file("small.bin")};
     choose(form().DownloadAction);
-    EXPECT_EQ(phone.calls, (Texts{"InitGBPMode(1)", "ReadNVMFile(2,12,65536)", "EndGBPMode()"}));
+    EXPECT_EQ(phone.calls, inGbpMode({"ReadNVMFile(2,12,65536)"}));
     EXPECT_EQ(readBytes(temp.file("small.bin")), plainData(300));
 }
 
@@ -127,7 +122,7 @@ TEST_F(ReadCommands, AReadErrorIsShownInGbpModeAndNothingIsSaved) {
 
         EXPECT_EQ(dialogs.messages, (Messages{{"Error reading section 18-9", "ERROR"}}));
         EXPECT_TRUE(inGbpModeAtBox);
-        EXPECT_EQ(phone.calls, (Texts{"InitGBPMode(1)", c.read, "EndGBPMode()"}));
+        EXPECT_EQ(phone.calls, inGbpMode({c.read}));
         EXPECT_EQ(statuses, Texts{"Downloading data..."});
         EXPECT_TRUE(dialogs.fileDialogsShown.empty());
         EXPECT_TRUE(viewed.empty());
@@ -181,29 +176,28 @@ TEST_F(ClearCommand, ErasesWithoutAskingAndShowsWhatTheProbeFinds) {
         {"a program",
          true,
          {},
-         {"InitGBPMode(1)", "ClearNVMFile(18,9)", "GetNVMFileSize(18,9)", "EndGBPMode()"},
+         inGbpMode({"ClearNVMFile(18,9)", "GetNVMFileSize(18,9)"}),
          {},
          SectionKind::Empty,
          "< Empty >"},
         {"an empty section",
          false,
          {},
-         {"InitGBPMode(1)", "ClearNVMFile(18,9)", "GetNVMFileSize(18,9)", "EndGBPMode()"},
+         inGbpMode({"ClearNVMFile(18,9)", "GetNVMFileSize(18,9)"}),
          {},
          SectionKind::Empty,
          "< Empty >"},
         {"a failed erase: its result is not looked at",
          true,
          {{"ClearNVMFile(18,9)", -1}},
-         {"InitGBPMode(1)", "ClearNVMFile(18,9)", "GetNVMFileSize(18,9)", "ReadNVMFile(18,9,128)",
-          "EndGBPMode()"},
+         inGbpMode({"ClearNVMFile(18,9)", "GetNVMFileSize(18,9)", "ReadNVMFile(18,9,128)"}),
          {},
          SectionKind::Program,
          "Clock"},
         {"a failed probe",
          true,
          {{"GetNVMFileSize(18,9)", -1}},
-         {"InitGBPMode(1)", "ClearNVMFile(18,9)", "GetNVMFileSize(18,9)", "EndGBPMode()"},
+         inGbpMode({"ClearNVMFile(18,9)", "GetNVMFileSize(18,9)"}),
          {{"Error getting section 18-9 size", "ERROR"}},
          SectionKind::Program,
          "before"},
@@ -236,8 +230,7 @@ TEST_F(ClearCommand, ErasesASmallSlot) {
     phone.put(2, 10, plainData(100));
     selectRow(22);
     choose(form().ClearAction);
-    EXPECT_EQ(phone.calls, (Texts{"InitGBPMode(1)", "ClearNVMFile(2,10)", "GetNVMFileSize(2,10)",
-                                  "EndGBPMode()"}));
+    EXPECT_EQ(phone.calls, inGbpMode({"ClearNVMFile(2,10)", "GetNVMFileSize(2,10)"}));
     EXPECT_EQ(SectionTable[22].caption, "< Empty >");
     EXPECT_TRUE(phone.sections.empty());
 }
@@ -291,6 +284,7 @@ TEST_F(SummSize, AddsOnlyPositiveSizesOfSlotsZeroToThirtyOne) {
 
 struct UnavailableCase {
     const char* name;
+    QAction* TForm1::*action; // nullptr: the SummSize 18 button
     Texts statuses;
 };
 
@@ -308,17 +302,8 @@ TEST_P(LinkUnavailable, OneBoxNoTableChangeNoFile) {
     SectionTable[1] = before;
     form().ClearAction->setEnabled(true);
 
-    const std::string name = c.name;
-    if (name == "Download")
-        choose(form().DownloadAction);
-    else if (name == "Play GIF")
-        choose(form().PlayGIFAction);
-    else if (name == "Clear")
-        choose(form().ClearAction);
-    else if (name == "Convert")
-        choose(form().ConvertAction);
-    else if (name == "Upload")
-        choose(form().UploadAction);
+    if (c.action)
+        choose(form().*c.action);
     else
         form().Button4->click();
 
@@ -330,21 +315,22 @@ TEST_P(LinkUnavailable, OneBoxNoTableChangeNoFile) {
     EXPECT_EQ(filesIn(temp.path()), Texts{"upload.bin"});
     EXPECT_FALSE(fs::exists(temp.file("temp.gif")));
     EXPECT_FALSE(fs::exists(temp.file("temp.prg")));
-    EXPECT_EQ(dialogs.fileDialogsShown.size(), name == "Upload" ? 1u : 0u);
+    EXPECT_EQ(dialogs.fileDialogsShown.size(), c.action == &TForm1::UploadAction ? 1u : 0u);
     EXPECT_TRUE(LinkIdle);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachCommand, LinkUnavailable,
-                         ::testing::Values(UnavailableCase{"Download", {"Downloading data..."}},
-                                           UnavailableCase{"Play GIF", {"Downloading data..."}},
-                                           UnavailableCase{"Clear", {"Erasing section..."}},
-                                           UnavailableCase{"Convert", {"Downloading data..."}},
-                                           UnavailableCase{"Upload", {"Uploading data..."}},
-                                           UnavailableCase{"SummSize", {}}),
-                         [](const ::testing::TestParamInfo<UnavailableCase>& info) {
-                             std::string name = info.param.name;
-                             name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EachCommand, LinkUnavailable,
+    ::testing::Values(UnavailableCase{"Download", &TForm1::DownloadAction, {"Downloading data..."}},
+                      UnavailableCase{"Play GIF", &TForm1::PlayGIFAction, {"Downloading data..."}},
+                      UnavailableCase{"Clear", &TForm1::ClearAction, {"Erasing section..."}},
+                      UnavailableCase{"Convert", &TForm1::ConvertAction, {"Downloading data..."}},
+                      UnavailableCase{"Upload", &TForm1::UploadAction, {"Uploading data..."}},
+                      UnavailableCase{"SummSize", nullptr, {}}),
+    [](const ::testing::TestParamInfo<UnavailableCase>& info) {
+        std::string name = info.param.name;
+        name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+        return name;
+    });
 
 } // namespace

@@ -4,8 +4,11 @@
 // context menu's commands the way the menu offers them.
 
 #include "manager_fixture.h"
+#include "numbered_bytes.h"
+#include "phone_call_sequences.h"
 
 #include "link/link_idle.h"
+#include "platform/little_endian.h"
 #include "sections/section_table.h"
 #include "shell/main_form.h"
 #include "transfer/picture_viewer.h"
@@ -14,33 +17,38 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace transfer_test {
 
 using Bytes = std::vector<std::uint8_t>;
+using Messages = std::vector<ShownMessage>;
+using Texts = std::vector<std::string>;
+
+const ShownMessage Success{"Section uploaded sucsessfully!", "OK!"};
+const ShownMessage CantInit{"Can't Init GPB Mode", "ERROR"};
 
 constexpr std::uint32_t Ufif20Word = 0x20000000;
 constexpr std::uint32_t Ufif21Word = 0x20010000;
 
+// Words of an image, refused past its end rather than written or read beyond it.
 inline void putWord(Bytes& image, std::size_t at, std::uint32_t word) {
-    for (int i = 0; i < 4; ++i)
-        image[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
+    if (!wordFits(at, image.size()))
+        throw std::out_of_range("word past the end of the image");
+    writeWordLe(image.data(), at, word);
 }
 
 inline std::uint32_t wordAt(const Bytes& image, std::size_t at) {
-    std::uint32_t word = 0;
-    for (int i = 3; i >= 0; --i)
-        word = (word << 8) | image.at(at + static_cast<std::size_t>(i));
-    return word;
+    if (!wordFits(at, image.size()))
+        throw std::out_of_range("word past the end of the image");
+    return readWordLe(image.data(), at);
 }
 
 // Bytes that resemble no header the program knows, each byte telling its offset apart.
 inline Bytes plainData(std::size_t length) {
-    Bytes data(length);
-    for (std::size_t i = 0; i < length; ++i)
-        data[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    Bytes data = numberedBytes(length);
     if (length >= 4)
         putWord(data, 0, 0x41544144); // "DATA"
     return data;
@@ -85,7 +93,7 @@ protected:
         ManagerFixture::SetUp();
         folder_.emplace(temp.path());
         setPictureViewer([this](const std::string& name) {
-            viewed.push_back({name, readBytes((temp.path() / name).string())});
+            viewed.push_back({name, readBytes(temp.path() / name)});
         });
     }
 
@@ -93,12 +101,6 @@ protected:
         setPictureViewer({});
         folder_.reset();
         ManagerFixture::TearDown();
-    }
-
-    // The menu enables an action before the user can choose it.
-    void choose(QAction* action) {
-        action->setEnabled(true);
-        action->trigger();
     }
 
     // What a probe with the additional info ticked would have recorded for a program.

@@ -18,10 +18,6 @@ namespace {
 using namespace transfer_test;
 namespace fs = std::filesystem;
 
-using Messages = std::vector<ShownMessage>;
-using Texts = std::vector<std::string>;
-
-const ShownMessage Success{"Section uploaded sucsessfully!", "OK!"};
 const ShownMessage UploadFailed{
     "Section uploaded with error or out of memory!\nTry to upload again or free some NVM memory",
     "ERROR"};
@@ -46,14 +42,11 @@ protected:
         });
     }
 
+    // The write in one period of GBP mode, then the probe of the section in the next.
     static Texts probedUpload(const std::string& write, const std::string& address) {
-        return {"InitGBPMode(1)",
-                write,
-                "EndGBPMode()",
-                "InitGBPMode(1)",
-                "GetNVMFileSize(" + address + ")",
-                "ReadNVMFile(" + address + ",128)",
-                "EndGBPMode()"};
+        const Texts probe =
+            inGbpMode({"GetNVMFileSize(" + address + ")", "ReadNVMFile(" + address + ",128)"});
+        return joined({inGbpMode({write}), probe});
     }
 };
 
@@ -259,9 +252,8 @@ TEST_F(Upload, ThePhonesSizeAfterTheWriteDecides) {
 TEST_F(Upload, TheSecondGbpModePeriodFailing) {
     phone.initResults = {0, -1};
     upload(plainData(100));
-    EXPECT_EQ(phone.calls, (Texts{"InitGBPMode(1)", "WriteNVMFile(18,9,100)", "EndGBPMode()",
-                                  "InitGBPMode(1)"}));
-    EXPECT_EQ(dialogs.messages, (Messages{{"Can't Init GPB Mode", "ERROR"}}));
+    EXPECT_EQ(phone.calls, joined({inGbpMode({"WriteNVMFile(18,9,100)"}), {"InitGBPMode(1)"}}));
+    EXPECT_EQ(dialogs.messages, Messages{CantInit});
     EXPECT_EQ(statuses, Texts{"Uploading data..."});
     EXPECT_EQ(SectionTable[1].caption, "") << "the row is not refreshed";
     EXPECT_TRUE(LinkIdle);

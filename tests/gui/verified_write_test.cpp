@@ -9,10 +9,8 @@ namespace {
 
 using VerifiedWrite = ModCommandFixture;
 
-const std::vector<std::string> WriteCalls = {"InitGBPMode(1)", "WriteNVMFile(2,16,2048)",
-                                             "EndGBPMode()"};
-const std::vector<std::string> CheckCalls = {"InitGBPMode(1)", "GetNVMFileSize(2,16)",
-                                             "EndGBPMode()"};
+const std::vector<std::string> WriteCalls = inGbpMode({"WriteNVMFile(2,16,2048)"});
+const std::vector<std::string> WriteAndCheckCalls = verifiedWriteCalls("2,16", 2048);
 
 TEST_F(VerifiedWrite, TheSizeCheckDecidesWhatTheUserIsTold) {
     struct Case {
@@ -28,19 +26,19 @@ TEST_F(VerifiedWrite, TheSizeCheckDecidesWhatTheUserIsTold) {
          {},
          true,
          {},
-         joined({WriteCalls, CheckCalls}),
+         WriteAndCheckCalls,
          {"status: Checking data...", uploadedBox(2048), "status: Uploaded!"}},
         {"phone keeps nothing",
          {},
          false,
          {},
-         joined({WriteCalls, CheckCalls}),
+         WriteAndCheckCalls,
          {"status: Checking data...", UploadErrorBox, "status: Uploaded!"}},
         {"size answers an error code",
          {},
          true,
          {{"GetNVMFileSize(2,16)", -5}},
-         joined({WriteCalls, CheckCalls}),
+         WriteAndCheckCalls,
          {"status: Checking data...", UploadErrorBox, "status: Uploaded!"}},
         {"no GBP mode for the write", {-1}, true, {}, {"InitGBPMode(1)"}, {CantInitBox}},
         {"no GBP mode for the check",
@@ -78,8 +76,7 @@ TEST_F(VerifiedWrite, TheWrittenBytesReachTheSectionUnchanged) {
 
 TEST_F(VerifiedWrite, ALengthOfZeroIsWrittenAndComparedLikeAnyOther) {
     form().verifiedWrite(2, 16, nullptr, 0);
-    EXPECT_EQ(phone.calls,
-              joined({inGbpMode({"WriteNVMFile(2,16,0)"}), inGbpMode({"GetNVMFileSize(2,16)"})}));
+    EXPECT_EQ(phone.calls, verifiedWriteCalls("2,16", 0));
     EXPECT_EQ(seen, (std::vector<std::string>{"status: Checking data...", uploadedBox(0),
                                               "status: Uploaded!"}));
 }

@@ -6,10 +6,8 @@
 #include "shell/main_form.h"
 #include "shell/manager_windows.h"
 
+#include <QAction>
 #include <QApplication>
-
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -22,29 +20,25 @@ ScopedCurrentFolder::~ScopedCurrentFolder() {
     fs::current_path(previous_, ignored);
 }
 
-std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-void ManagerFixture::SetUp() {
-    phone.reset();
+void resetManagerGlobals() {
     LinkIdle = false;
     FirstBig = DefaultFirstBig;
     BigSlots = DefaultBigSlots;
     FirstSmall = DefaultFirstSmall;
     SmallSlots = DefaultSmallSlots;
     resetSectionTable();
+}
+
+void ManagerFixture::SetUp() {
+    phone.reset();
+    resetManagerGlobals();
     settingsPath = temp.file("zav3manager.INI");
     startManager();
 }
 
-void ManagerFixture::TearDown() { stopManager(); }
+void ManagerFixture::TearDown() {
+    stopManager();
+}
 
 void ManagerFixture::startManager() {
     form_ = createManagerWindows(
@@ -62,4 +56,17 @@ void ManagerFixture::stopManager() {
     QApplication::processEvents();
 }
 
-void ManagerFixture::selectRow(int row) { form_->DrawGrid1->selectGridRow(row); }
+void ManagerFixture::restartWith(const std::string& settingsText) {
+    stopManager();
+    writeFileText(settingsPath, settingsText);
+    startManager();
+}
+
+void ManagerFixture::selectRow(int row) {
+    form_->DrawGrid1->selectGridRow(row);
+}
+
+void ManagerFixture::choose(QAction* action) {
+    action->setEnabled(true);
+    action->trigger();
+}

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class TForm1;
 
 // Runs the test with the current folder set to the given one (the scratch files land there).
@@ -23,8 +24,9 @@ private:
     std::filesystem::path previous_;
 };
 
-std::vector<std::uint8_t> readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Puts the program's globals as they are when it starts: the link not yet idle, the default
+// slot ranges and an empty section table.
+void resetManagerGlobals();
 
 // The manager as the program starts it, with the fake phone bound and scripted dialogs; the
 // main window has been shown, so the settings are loaded.
@@ -36,9 +38,13 @@ protected:
     // Creates the windows in start-up order and shows the main window.
     void startManager();
     void stopManager();
+    // Restarts the manager with this settings file.
+    void restartWith(const std::string& settingsText);
 
     // Selects a grid row as a left click would.
     void selectRow(int row);
+    // Runs a context menu command; the menu enables an action before the user can choose it.
+    void choose(QAction* action);
 
     TForm1& form() { return *form_; }
 
